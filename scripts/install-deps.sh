@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the handbook needs to build, run and test. Safe to run again.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev
+  firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
+  libcurl4-openssl-dev zlib1g-dev
+  libgtest-dev libgmock-dev libcpp-httplib-dev
+  libbenchmark-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

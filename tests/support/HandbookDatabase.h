@@ -1,0 +1,21 @@
+#pragma once
+// A fresh handbook database made from db/schema.sql in a temporary folder, for tests.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace testing_support {
+
+// Makes `fileName` inside `dir` from the project's schema and loads `dataLines` (UTF-8 data
+// statements, one an element, e.g. `insert into SECTIONS (SECTION_UID, SECTION_NAME) values
+// (0, "Общие термины");`). Returns the database's path.
+std::filesystem::path MakeHandbookDatabase(const TempDir& dir,
+                                           const std::vector<std::string>& dataLines = {},
+                                           const std::string& fileName = "HANDBOOK.GDB");
+
+// The project's db/ folder (schema.sql, demo.sql).
+std::filesystem::path DatabaseSourceFolder();
+
+}  // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
-// The one place where dates and decimal numbers become text: 29 December 2008 always reads
-// "2008-12-29" and decimals always use ".", whatever the user's regional settings are.
+// The one place where dates become text. The patterns come from the process-wide format
+// settings, which InstallProcessFormats fixes at start-up, so 29 December 2008 reads
+// "2008-12-29" and decimals use "." whatever the user's regional settings are.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,13 +10,14 @@
 
 namespace platform {
 
-// Makes the C library format and read decimals with "." for the rest of the run (Qt sets the
-// user's locale at start-up). Character handling is left alone: database paths need it.
+// Sets the date separator "-", the short date format "yyyy/mm/dd", the decimal separator ".", the
+// time separator ":" and the long time format "hh:mm:ss", and makes the C library use "." for the rest of the run (Qt
+// sets the user's locale at start-up). Character handling is left alone: database paths need it.
 void InstallProcessFormats();
 
-std::string DateToText(DateTime value);      // yyyy-mm-dd
-std::string TimeToText(DateTime value);      // hh:mm:ss
-std::string DateTimeToText(DateTime value);  // yyyy-mm-dd hh:mm:ss
+std::string DateToText(DateTime value);      // the short date format: 2008-12-29
+std::string TimeToText(DateTime value);      // the long time format: 14:05:09
+std::string DateTimeToText(DateTime value);  // both, separated by a blank
 
 // The shortest text that reads back to the same double, with "." as decimal separator.
 std::string FloatToText(double value);

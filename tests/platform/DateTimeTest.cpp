@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/support/TempDir.h"
+#include "text/FormatSettings.h"
 
 namespace {
 
@@ -48,6 +49,21 @@ TEST(DateTime, TimeOfDaySurvivesTheRoundTrip) {
 TEST(DateTime, AFractionJustBelowMidnightRoundsIntoTheNextDay) {
   const double almostMidnight = 39811.0 + (86400.0 - 0.0004) / 86400.0;
   EXPECT_EQ(platform::DateTimeToText(almostMidnight), "2008-12-30 00:00:00");
+}
+
+TEST(DateTime, TextFollowsTheProcessFormatsWhichStartUpFixes) {
+  text::FormatSettings regional = text::CurrentFormatSettings();
+  regional.dateSeparator = '.';
+  regional.shortDateFormat = "d/m/yy";
+  regional.timeSeparator = '.';
+  regional.longTimeFormat = "h:mm";
+  text::SetFormatSettings(regional);
+  const double morning = platform::EncodeDateTime({2009, 1, 5, 7, 3, 9});
+  EXPECT_EQ(platform::DateTimeToText(morning), "5.1.09 7.03");
+
+  platform::InstallProcessFormats();
+  EXPECT_EQ(platform::DateTimeToText(morning), "2009-01-05 07:03:09");
+  EXPECT_EQ(text::CurrentFormatSettings().decimalSeparator, '.');
 }
 
 TEST(NumberText, UsesAPointAndReadsBackExactly) {

@@ -140,7 +140,7 @@ TEST(KorStrUtils, SanitizeText) {
       {"abc", 0, ""},
       {"\r\n\r\n", 10, ""},
       {"a \x01 b", 10, "a  b"},               // dropping brings two spaces together again
-      {"a\r\nb\x15\x1F", 10, "a\r\nb\x15\x1F"},  // line breaks and codes from 21 stay
+      {"a\r\nb\x15\x1F" "c", 10, "a\r\nb\x15\x1F" "c"},  // line breaks and codes from 21 stay
       {std::string("a\0b\x0B\x0C\x0E\x14", 7), 10, "ab"},
       {"ab cd", 3, "ab "},                    // a space that ends up last after the cut stays
       {"\"\"\"", 2, "  "},

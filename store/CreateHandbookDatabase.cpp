@@ -1,0 +1,119 @@
+#include "store/CreateHandbookDatabase.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "store/Database.h"
+#include "store/DatabaseError.h"
+#include "store/FirebirdApi.h"
+#include "store/Query.h"
+#include "store/ScriptRunner.h"
+#include "store/SqlExecutor.h"
+#include "text/Cp1251.h"
+
+namespace store {
+namespace {
+
+// The schema's generator for EUPH_UID.
+constexpr const char* kTermKeyGenerator = "GEN_EUPH_UID";
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw DatabaseError("Cannot read " + text::Utf8ToCp1251(file.string()));
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void CreateEmptyDatabase(const std::filesystem::path& file) {
+  const std::vector<unsigned char> parameters = fb::CreateParameters();
+  fb::Status status;
+  Firebird::IProvider* provider = fb::Master()->getDispatcher();
+  try {
+    Firebird::IAttachment* attachment = provider->createDatabase(
+        &status, file.c_str(), static_cast<unsigned>(parameters.size()), parameters.data());
+    try {
+      attachment->detach(&status);
+    } catch (const Firebird::FbException&) {
+      attachment->release();
+      throw;
+    }
+    provider->release();
+  } catch (const Firebird::FbException& error) {
+    provider->release();
+    throw fb::ErrorFrom(error);
+  }
+}
+
+// Local inserts take keys from the generator: start it past every key loaded so far.
+void MoveKeyGeneratorPastKeys(Database& database) {
+  Query query(database);
+  query.SetSQL(std::string("select coalesce(max(EUPH_UID), 0) as TOP_KEY, gen_id(") + kTermKeyGenerator +
+               ", 0) as NEXT_KEY from EUPHEMIZMS");
+  query.Open();
+  const std::int32_t top = query.FieldByName("TOP_KEY").AsInteger();
+  if (top <= query.FieldByName("NEXT_KEY").AsInteger()) return;
+  query.Close();
+  SqlExecutor executor(database);
+  executor.SetSQL(std::string("set generator ") + kTermKeyGenerator + " to " + std::to_string(top));
+  executor.ExecQuery();
+  database.Commit();
+}
+
+void Fill(const std::filesystem::path& file, const std::string& schemaUtf8, const std::string& schemaOrigin,
+          const std::vector<std::pair<std::string, std::string>>& dataScripts,
+          const std::vector<std::string>& dataLinesUtf8) {
+  Database database;
+  database.Open(file.string());
+  RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
+  for (const auto& [content, origin] : dataScripts) {
+    RunData(database, SplitDataScript(content, origin), origin);
+  }
+  std::string lines;
+  for (const std::string& line : dataLinesUtf8) lines += line + "\n";
+  RunData(database, SplitDataScript(lines, "data line"), "data line");
+  MoveKeyGeneratorPastKeys(database);
+  database.Close();
+}
+
+void Create(const std::filesystem::path& file, const std::string& schemaUtf8, const std::string& schemaOrigin,
+            const std::vector<std::pair<std::string, std::string>>& dataScripts,
+            const std::vector<std::string>& dataLinesUtf8) {
+  std::error_code error;
+  if (std::filesystem::exists(file, error)) {
+    throw DatabaseError(text::Utf8ToCp1251(file.string()) +
+                        " already exists; it is left as it is (remove it to make a new one)");
+  }
+  CreateEmptyDatabase(file);
+  try {
+    Fill(file, schemaUtf8, schemaOrigin, dataScripts, dataLinesUtf8);
+  } catch (...) {
+    // Half a handbook is worse than none: the next attempt starts afresh.
+    std::filesystem::remove(file, error);
+    throw;
+  }
+}
+
+}  // namespace
+
+void CreateHandbookDatabase(const std::filesystem::path& databaseFile,
+                            const std::filesystem::path& schemaScript,
+                            const std::vector<std::filesystem::path>& dataScripts) {
+  const std::string schema = ReadFile(schemaScript);
+  std::vector<std::pair<std::string, std::string>> data;
+  for (const auto& script : dataScripts) data.emplace_back(ReadFile(script), script.filename().string());
+  Create(databaseFile, schema, schemaScript.filename().string(), data, {});
+}
+
+void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
+                                    const std::string& schemaUtf8,
+                                    const std::vector<std::string>& dataScriptsUtf8,
+                                    const std::vector<std::string>& dataLinesUtf8) {
+  std::vector<std::pair<std::string, std::string>> data;
+  for (size_t i = 0; i < dataScriptsUtf8.size(); ++i) {
+    data.emplace_back(dataScriptsUtf8[i], "data script " + std::to_string(i + 1));
+  }
+  Create(databaseFile, schemaUtf8, "schema", data, dataLinesUtf8);
+}
+
+}  // namespace store

@@ -1,0 +1,131 @@
+#include "store/Database.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "store/DatabaseClient.h"
+#include "store/FirebirdApi.h"
+
+namespace store {
+
+struct Database::Impl {
+  std::string name;
+  int serverPort = 0;
+  Firebird::IAttachment* attachment = nullptr;
+  Firebird::ITransaction* transaction = nullptr;
+  std::vector<DatabaseClient*> clients;
+
+  void TellClients(void (DatabaseClient::*event)()) {
+    for (DatabaseClient* client : std::vector(clients)) (client->*event)();
+  }
+
+  Firebird::IAttachment* Attach(Database& self) {
+    if (!attachment) self.Open();
+    return attachment;
+  }
+
+  Firebird::ITransaction* Begin(Database& self) {
+    Firebird::IAttachment* a = Attach(self);
+    if (!transaction) {
+      fb::Status status;
+      transaction = fb::Guarded([&] { return a->startTransaction(&status, 0, nullptr); });
+    }
+    return transaction;
+  }
+
+  // Commit or rollback; the interface is released only when the call succeeds.
+  void End(bool commit) {
+    if (!transaction) return;
+    TellClients(&DatabaseClient::TransactionEnding);
+    fb::Status status;
+    fb::Guarded([&] { commit ? transaction->commit(&status) : transaction->rollback(&status); });
+    transaction = nullptr;
+  }
+
+  // Commit, and when that fails roll back; whatever happens the transaction is gone afterwards.
+  void Finish() {
+    if (!transaction) return;
+    try {
+      End(true);
+      return;
+    } catch (const DatabaseError&) {
+    }
+    try {
+      End(false);
+    } catch (const DatabaseError&) {
+      transaction->release();
+      transaction = nullptr;
+    }
+  }
+};
+
+DatabaseClient::DatabaseClient(Database& database) : database_(&database) {
+  database_->impl_->clients.push_back(this);
+}
+
+DatabaseClient::~DatabaseClient() { std::erase(database_->impl_->clients, this); }
+
+Firebird::IAttachment* DatabaseClient::Attachment() { return database_->impl_->Attach(*database_); }
+
+Firebird::ITransaction* DatabaseClient::Transaction() { return database_->impl_->Begin(*database_); }
+
+Database::Database() : impl_(std::make_unique<Impl>()) {}
+
+Database::~Database() { Close(); }
+
+void Database::SetDatabaseName(std::string name) { impl_->name = std::move(name); }
+
+const std::string& Database::DatabaseName() const { return impl_->name; }
+
+void Database::SetServerPort(int port) { impl_->serverPort = port; }
+
+void Database::Open() {
+  if (impl_->attachment) return;
+  const std::vector<unsigned char> parameters = fb::AttachParameters(impl_->name, impl_->serverPort);
+  fb::Status status;
+  Firebird::IProvider* provider = fb::Master()->getDispatcher();
+  try {
+    impl_->attachment = provider->attachDatabase(&status, impl_->name.c_str(),
+                                                 static_cast<unsigned>(parameters.size()),
+                                                 parameters.data());
+    provider->release();
+  } catch (const Firebird::FbException& error) {
+    provider->release();
+    throw fb::ErrorFrom(error);
+  }
+}
+
+void Database::Open(std::string name) {
+  Close();
+  SetDatabaseName(std::move(name));
+  Open();
+}
+
+void Database::Close() {
+  if (!impl_->attachment) return;
+  impl_->Finish();
+  impl_->TellClients(&DatabaseClient::Disconnecting);
+  try {
+    fb::Status status;
+    impl_->attachment->detach(&status);
+  } catch (const Firebird::FbException&) {
+    impl_->attachment->release();
+  }
+  impl_->attachment = nullptr;
+}
+
+bool Database::IsOpen() const { return impl_->attachment != nullptr; }
+
+bool Database::InTransaction() const { return impl_->transaction != nullptr; }
+
+void Database::Commit() { impl_->End(true); }
+
+void Database::Rollback() { impl_->End(false); }
+
+void Database::CommitRetaining() {
+  if (!impl_->transaction) return;
+  fb::Status status;
+  fb::Guarded([&] { impl_->transaction->commitRetaining(&status); });
+}
+
+}  // namespace store

@@ -1,0 +1,123 @@
+#include "store/FirebirdApi.h"
+
+#include <ibase.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+
+namespace store::fb {
+namespace {
+
+constexpr const char* kUserName = "SYSDBA";
+constexpr const char* kPassword = "pelnorvix";
+constexpr const char* kCharacterSet = "WIN1251";
+
+std::vector<std::intptr_t> CodesOf(const Firebird::IStatus* status) {
+  std::vector<std::intptr_t> codes;
+  const std::intptr_t* v = status->getErrors();
+  while (v && *v != isc_arg_end) {
+    switch (v[0]) {
+      case isc_arg_gds: codes.push_back(v[1]); v += 2; break;
+      case isc_arg_cstring: v += 3; break;
+      default: v += 2; break;
+    }
+  }
+  return codes;
+}
+
+bool IsPlainPath(const std::string& name) {
+  const auto colon = name.find(':');
+  return colon == std::string::npos || name.find('/') < colon;
+}
+
+class ParameterBlock {
+ public:
+  explicit ParameterBlock(unsigned kind) {
+    Status status;
+    builder_ = Guarded([&] { return Master()->getUtilInterface()->getXpbBuilder(&status, kind, nullptr, 0); });
+  }
+  ~ParameterBlock() { builder_->dispose(); }
+  void Text(unsigned char tag, const std::string& value) {
+    Status status;
+    Guarded([&] { builder_->insertString(&status, tag, value.c_str()); });
+  }
+  void Number(unsigned char tag, int value) {
+    Status status;
+    Guarded([&] { builder_->insertInt(&status, tag, value); });
+  }
+  std::vector<unsigned char> Bytes() {
+    Status status;
+    return Guarded([&] {
+      const unsigned char* data = builder_->getBuffer(&status);
+      return std::vector<unsigned char>(data, data + builder_->getBufferLength(&status));
+    });
+  }
+
+ private:
+  Firebird::IXpbBuilder* builder_ = nullptr;
+};
+
+void AddFixedParameters(ParameterBlock& block) {
+  block.Text(isc_dpb_user_name, kUserName);
+  block.Text(isc_dpb_password, kPassword);
+  block.Text(isc_dpb_lc_ctype, kCharacterSet);
+  // Names are file-system paths in UTF-8; saying so keeps them independent of the locale.
+  block.Number(isc_dpb_utf8_filename, 1);
+}
+
+}  // namespace
+
+Firebird::IMaster* Master() {
+  PrepareEngineEnvironment();
+  static Firebird::IMaster* master = Firebird::fb_get_master_interface();
+  return master;
+}
+
+DatabaseError ErrorFrom(const Firebird::FbException& error, const std::string& prefix) {
+  char buffer[4096];
+  Master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, error.getStatus());
+  return DatabaseError(prefix + buffer, CodesOf(error.getStatus()));
+}
+
+std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort) {
+  ParameterBlock block(Firebird::IXpbBuilder::DPB);
+  AddFixedParameters(block);
+  if (IsPlainPath(name)) {
+    block.Text(isc_dpb_config, "Providers=Engine12");
+  } else if (serverPort != 0) {
+    block.Text(isc_dpb_config, "RemoteServicePort=" + std::to_string(serverPort));
+  }
+  return block.Bytes();
+}
+
+std::vector<unsigned char> CreateParameters() {
+  ParameterBlock block(Firebird::IXpbBuilder::DPB);
+  AddFixedParameters(block);
+  block.Number(isc_dpb_sql_dialect, kDialect);
+  block.Text(isc_dpb_set_db_charset, kCharacterSet);
+  block.Number(isc_dpb_page_size, 8192);
+  block.Text(isc_dpb_config, "Providers=Engine12");
+  return block.Bytes();
+}
+
+void PrepareEngineEnvironment() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    if (std::getenv("FIREBIRD_LOCK")) return;
+    const std::filesystem::path standard = "/tmp/firebird";
+    std::error_code error;
+    if (!std::filesystem::exists(standard, error)) {
+      if (access("/tmp", W_OK) == 0) return;  // the engine makes it
+    } else if (access(standard.c_str(), W_OK | X_OK) == 0) {
+      return;
+    }
+    const auto own = std::filesystem::temp_directory_path(error) /
+                     ("korvand-firebird-" + std::to_string(getuid()));
+    std::filesystem::create_directories(own, error);
+    setenv("FIREBIRD_LOCK", own.c_str(), 0);
+  });
+}
+
+}  // namespace store::fb

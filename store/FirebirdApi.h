@@ -1,0 +1,51 @@
+#pragma once
+// Private to the store: the client library's entry points, status handling and attach parameters.
+#include <firebird/Interface.h>
+
+#include <string>
+#include <vector>
+
+#include "store/DatabaseError.h"
+
+namespace store::fb {
+
+Firebird::IMaster* Master();
+
+// A throwing status for one sequence of calls; disposed with the object.
+class Status {
+ public:
+  Status() : wrapper_(Master()->getStatus()) {}
+  ~Status() { wrapper_.dispose(); }
+  Status(const Status&) = delete;
+  Status& operator=(const Status&) = delete;
+  Firebird::ThrowStatusWrapper* operator&() { return &wrapper_; }
+
+ private:
+  Firebird::ThrowStatusWrapper wrapper_;
+};
+
+// The status's message (as the server wrote it, Windows-1251) and codes.
+DatabaseError ErrorFrom(const Firebird::FbException& error, const std::string& prefix = {});
+
+// Runs `call`; a client-library exception leaves as DatabaseError.
+template <class Call>
+auto Guarded(Call&& call) -> decltype(call()) {
+  try {
+    return call();
+  } catch (const Firebird::FbException& error) {
+    throw ErrorFrom(error);
+  }
+}
+
+// The fixed connection parameters. A plain path is attached by the embedded engine only; a
+// server-prefixed name goes to `serverPort` when that is not 0.
+std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort);
+std::vector<unsigned char> CreateParameters();
+
+// Once per process, before the engine starts: a private lock folder when the default one is not
+// writable for this user.
+void PrepareEngineEnvironment();
+
+inline constexpr unsigned kDialect = 1;
+
+}  // namespace store::fb

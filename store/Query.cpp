@@ -1,0 +1,332 @@
+#include "store/Query.h"
+
+#include <ibase.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "store/AnsiUpper.h"
+#include "store/DataSource.h"
+#include "store/DatabaseClient.h"
+#include "store/DatabaseError.h"
+#include "store/FirebirdApi.h"
+#include "store/PreparedStatement.h"
+#include "store/RowSet.h"
+#include "store/UpdateSql.h"
+
+namespace store {
+namespace {
+
+struct ColumnLayout {
+  unsigned type;
+  unsigned offset;
+  unsigned nullOffset;
+  unsigned length;
+};
+
+std::vector<ColumnLayout> ReadLayout(Firebird::IMessageMetadata* layout, std::vector<std::string>& names) {
+  fb::Status status;
+  return fb::Guarded([&] {
+    const unsigned count = layout->getCount(&status);
+    std::vector<ColumnLayout> columns(count);
+    names.resize(count);
+    for (unsigned i = 0; i < count; ++i) {
+      columns[i] = {layout->getType(&status, i) & ~1u, layout->getOffset(&status, i),
+                    layout->getNullOffset(&status, i), layout->getLength(&status, i)};
+      names[i] = layout->getAlias(&status, i);
+    }
+    return columns;
+  });
+}
+
+void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const unsigned char* message) {
+  if (*reinterpret_cast<const short*>(message + c.nullOffset)) return;  // stays NULL
+  const unsigned char* value = message + c.offset;
+  char digits[24];
+  auto storeInteger = [&](long long number) {
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    rows.Set(row, column, std::string_view(digits, end - digits));
+  };
+  switch (c.type) {
+    case SQL_VARYING: {
+      unsigned short length;
+      std::memcpy(&length, value, sizeof length);
+      rows.Set(row, column, std::string_view(reinterpret_cast<const char*>(value + 2), length));
+      break;
+    }
+    case SQL_TEXT:
+      rows.Set(row, column, std::string_view(reinterpret_cast<const char*>(value), c.length));
+      break;
+    case SQL_SHORT: { std::int16_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
+    case SQL_LONG: { std::int32_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
+    case SQL_INT64: { std::int64_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
+    default: break;
+  }
+}
+
+enum class EditState { Browse, Edit, Insert };
+
+}  // namespace
+
+struct Query::Impl : DatabaseClient {
+  explicit Impl(Database& database) : DatabaseClient(database) {}
+
+  std::string sql;
+  PreparedStatement statement;
+  bool open = false;
+  std::vector<std::string> names;
+  RowSet rows;
+  int current = -1;
+  bool eof = true;
+  UpdateSql* updateObject = nullptr;
+  std::vector<DataSource*> sources;
+  EditState state = EditState::Browse;
+  std::vector<RowSet::Cell> original;  // the edited row as fetched
+
+  void TransactionEnding() override { CloseRows(); }
+  void Disconnecting() override {
+    CloseRows();
+    statement.Release();
+  }
+
+  template <class Announce>
+  void Tell(Announce announce) {
+    for (DataSource* source : std::vector(sources)) announce(*source);
+  }
+
+  void CloseRows() {
+    const bool wasOpen = open;
+    state = EditState::Browse;
+    open = false;
+    names.clear();
+    rows.Reset(0);
+    current = -1;
+    eof = true;
+    if (wasOpen) Tell([](DataSource& s) { s.AnnounceListReset(); });
+  }
+
+  void Run() {
+    Firebird::ITransaction* transaction = Transaction();
+    if (!statement.IsPrepared()) statement.Prepare(Attachment(), transaction, sql);
+    fb::Status status;
+    if (!statement.IsSelect()) {
+      fb::Guarded([&] { statement.Get()->execute(&status, transaction, nullptr, nullptr, nullptr, nullptr); });
+      return;
+    }
+    Firebird::IMessageMetadata* layout = statement.RowLayout();
+    const std::vector<ColumnLayout> columns = ReadLayout(layout, names);
+    rows.Reset(static_cast<int>(columns.size()));
+    fb::Guarded([&] {
+      MessageBuffer message(layout->getMessageLength(&status));
+      Firebird::IResultSet* cursor =
+          statement.Get()->openCursor(&status, transaction, nullptr, nullptr, layout, 0);
+      try {
+        while (cursor->fetchNext(&status, message.Data()) == Firebird::IStatus::RESULT_OK) {
+          const int row = rows.AppendRow();
+          for (size_t i = 0; i < columns.size(); ++i) {
+            StoreValue(rows, row, static_cast<int>(i), columns[i], message.Data());
+          }
+        }
+        cursor->close(&status);
+      } catch (...) {
+        cursor->release();
+        throw;
+      }
+    });
+    open = true;
+    current = rows.RowCount() > 0 ? 0 : -1;
+    eof = current < 0;
+    Tell([](DataSource& s) { s.AnnounceListReset(); });
+  }
+
+  int Column(std::string_view name) const {
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (SameTextIgnoringCase(names[i], name)) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
+  int RequireColumn(std::string_view name) const {
+    const int column = Column(name);
+    if (column < 0) throw DatabaseError("Field '" + std::string(name) + "' not found");
+    return column;
+  }
+
+  void RequireEditing() const {
+    if (state == EditState::Browse) throw DatabaseError("Dataset not in edit or insert mode");
+  }
+
+  FieldValues Values(bool asFetched) const {
+    FieldValues values;
+    if (current < 0) return values;
+    for (size_t i = 0; i < names.size(); ++i) {
+      const int column = static_cast<int>(i);
+      std::optional<std::string> value;
+      if (asFetched && state != EditState::Browse) {
+        const RowSet::Cell cell = original[i];
+        if (cell.length >= 0) value = std::string(rows.CellBytes(cell));
+      } else if (!rows.IsNull(current, column)) {
+        value = std::string(rows.Text(current, column));
+      }
+      values.push_back({names[i], std::move(value)});
+    }
+    return values;
+  }
+};
+
+Query::Query(Database& database) : impl_(std::make_unique<Impl>(database)) {}
+
+Query::~Query() = default;
+
+void Query::SetSQL(std::string sql) {
+  Close();
+  impl_->statement.Release();
+  impl_->sql = std::move(sql);
+}
+
+const std::string& Query::SQL() const { return impl_->sql; }
+
+void Query::Open() {
+  Close();
+  try {
+    impl_->Run();
+  } catch (...) {
+    impl_->CloseRows();
+    throw;
+  }
+}
+
+void Query::Close() { impl_->CloseRows(); }
+
+bool Query::IsOpen() const { return impl_->open; }
+
+int Query::RecordCount() const { return impl_->rows.RowCount(); }
+
+int Query::RecNo() const { return impl_->current; }
+
+void Query::MoveTo(int row) {
+  const int count = RecordCount();
+  if (count == 0) return;
+  row = std::clamp(row, 0, count - 1);
+  impl_->eof = false;
+  if (row == impl_->current) return;
+  if (impl_->state != EditState::Browse) Post();
+  impl_->current = row;
+  impl_->Tell([row](DataSource& s) { s.AnnounceRowMoved(row); });
+}
+
+void Query::First() { MoveTo(0); }
+
+void Query::Next() {
+  if (impl_->current + 1 < RecordCount()) {
+    MoveTo(impl_->current + 1);
+  } else {
+    impl_->eof = true;
+  }
+}
+
+bool Query::Eof() const { return impl_->eof || RecordCount() == 0; }
+
+int Query::FieldCount() const { return static_cast<int>(impl_->names.size()); }
+
+const std::string& Query::FieldName(int column) const { return impl_->names.at(column); }
+
+int Query::FieldIndex(std::string_view name) const { return impl_->Column(name); }
+
+Field Query::FieldByName(std::string_view name) const { return Field(*this, impl_->RequireColumn(name)); }
+
+std::string_view Query::Text(int row, int column) const { return impl_->rows.Text(row, column); }
+
+bool Query::IsNull(int row, int column) const { return impl_->rows.IsNull(row, column); }
+
+void Query::SetUpdateObject(UpdateSql* updateObject) { impl_->updateObject = updateObject; }
+
+void Query::Edit() {
+  if (!impl_->open) throw DatabaseError("Cannot perform this operation on a closed dataset");
+  if (impl_->state != EditState::Browse) return;
+  if (impl_->current < 0) {
+    impl_->current = impl_->rows.AppendRow();
+    impl_->eof = false;
+    impl_->state = EditState::Insert;
+    impl_->original = impl_->rows.SaveRow(impl_->current);
+    const int row = impl_->current;
+    impl_->Tell([row](DataSource& s) { s.AnnounceRowInserted(row); });
+    impl_->Tell([row](DataSource& s) { s.AnnounceRowMoved(row); });
+    return;
+  }
+  impl_->original = impl_->rows.SaveRow(impl_->current);
+  impl_->state = EditState::Edit;
+}
+
+bool Query::IsEditing() const { return impl_->state != EditState::Browse; }
+
+void Query::SetFieldText(std::string_view name, std::string_view value) {
+  impl_->RequireEditing();
+  impl_->rows.Set(impl_->current, impl_->RequireColumn(name), value);
+}
+
+void Query::SetFieldNull(std::string_view name) {
+  impl_->RequireEditing();
+  impl_->rows.SetNull(impl_->current, impl_->RequireColumn(name));
+}
+
+void Query::Post() {
+  impl_->RequireEditing();
+  if (!impl_->updateObject) throw DatabaseError("The query has no update object");
+  const bool inserting = impl_->state == EditState::Insert;
+  try {
+    impl_->updateObject->Apply(inserting ? UpdateKind::Insert : UpdateKind::Modify,
+                               CurrentValues(), OriginalValues());
+  } catch (...) {
+    Cancel();
+    throw;
+  }
+  impl_->state = EditState::Browse;
+  const int row = impl_->current;
+  impl_->Tell([row](DataSource& s) { s.AnnounceRowChanged(row); });
+}
+
+void Query::Cancel() {
+  if (impl_->state == EditState::Browse) return;
+  const int row = impl_->current;
+  if (impl_->state == EditState::Insert) {
+    impl_->state = EditState::Browse;
+    impl_->rows.RemoveRow(row);
+    impl_->current = -1;
+    impl_->eof = true;
+    impl_->Tell([row](DataSource& s) { s.AnnounceRowRemoved(row); });
+    impl_->Tell([](DataSource& s) { s.AnnounceRowMoved(-1); });
+    return;
+  }
+  impl_->rows.RestoreRow(row, impl_->original);
+  impl_->state = EditState::Browse;
+  impl_->Tell([row](DataSource& s) { s.AnnounceRowChanged(row); });
+}
+
+void Query::Delete() {
+  if (!impl_->open) throw DatabaseError("Cannot perform this operation on a closed dataset");
+  if (impl_->current < 0) return;
+  Cancel();
+  if (!impl_->updateObject) throw DatabaseError("The query has no update object");
+  if (impl_->current < 0) return;  // a cancelled new row was all there was
+  const FieldValues values = CurrentValues();
+  impl_->updateObject->Apply(UpdateKind::Delete, values, values);
+  const int row = impl_->current;
+  impl_->rows.RemoveRow(row);
+  impl_->current = std::min(row, RecordCount() - 1);
+  impl_->eof = impl_->current < 0;
+  const int now = impl_->current;
+  impl_->Tell([row](DataSource& s) { s.AnnounceRowRemoved(row); });
+  impl_->Tell([now](DataSource& s) { s.AnnounceRowMoved(now); });
+}
+
+FieldValues Query::CurrentValues() const { return impl_->Values(false); }
+
+FieldValues Query::OriginalValues() const { return impl_->Values(true); }
+
+void Query::AttachDataSource(DataSource* source) { impl_->sources.push_back(source); }
+
+void Query::DetachDataSource(DataSource* source) { std::erase(impl_->sources, source); }
+
+}  // namespace store

@@ -1,0 +1,47 @@
+#include "store/RowSet.h"
+
+#include <algorithm>
+
+namespace store {
+
+void RowSet::Reset(int columnCount) {
+  columns_ = columnCount;
+  bytes_.clear();
+  cells_.clear();
+}
+
+int RowSet::AppendRow() {
+  cells_.resize(cells_.size() + columns_);
+  return RowCount() - 1;
+}
+
+// Earlier bytes of the cell stay in the buffer: an edit keeps the old value for restoring.
+void RowSet::Set(int row, int column, std::string_view bytes) {
+  Cell& cell = At(row, column);
+  cell.offset = static_cast<std::uint32_t>(bytes_.size());
+  cell.length = static_cast<std::int32_t>(bytes.size());
+  bytes_.append(bytes);
+}
+
+void RowSet::SetNull(int row, int column) { At(row, column) = Cell{}; }
+
+std::string_view RowSet::CellBytes(const Cell& cell) const {
+  if (cell.length <= 0) return {};
+  return std::string_view(bytes_).substr(cell.offset, cell.length);
+}
+
+void RowSet::RemoveRow(int row) {
+  const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
+  cells_.erase(first, first + columns_);
+}
+
+std::vector<RowSet::Cell> RowSet::SaveRow(int row) const {
+  const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
+  return std::vector<Cell>(first, first + columns_);
+}
+
+void RowSet::RestoreRow(int row, const std::vector<Cell>& cells) {
+  std::copy(cells.begin(), cells.end(), cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_);
+}
+
+}  // namespace store

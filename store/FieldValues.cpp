@@ -1,6 +1,6 @@
 #include "store/FieldValues.h"
 
-#include "store/AnsiUpper.h"
+#include "store/TextCompare.h"
 
 namespace store {
 

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "store/AnsiUpper.h"
+#include "store/TextCompare.h"
 #include "store/Query.h"
+#include "text/AnsiCase.h"
 
 namespace store {
 
@@ -12,7 +13,7 @@ bool LocateRow(Query& query, std::string_view column, std::string_view value, un
   const bool prefix = options & LocatePrefix;
   if (!query.IsOpen() || (prefix && value.empty())) return false;
   const int columnIndex = query.FieldByName(column).Index();
-  const std::string wanted = ignoreCase ? AnsiUpper(value) : std::string(value);
+  const std::string wanted = ignoreCase ? text::AnsiUpperCase(value) : std::string(value);
   for (int row = 0; row < query.RecordCount(); ++row) {
     std::string_view text = query.Text(row, columnIndex);
     if (prefix) {

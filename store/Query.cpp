@@ -6,7 +6,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "store/AnsiUpper.h"
+#include "store/TextCompare.h"
 #include "store/DataSource.h"
 #include "store/DatabaseClient.h"
 #include "store/DatabaseError.h"

@@ -2,16 +2,16 @@
 
 namespace store {
 
-std::string QuoteLiteral(std::string_view text) {
-  std::string literal;
-  literal.reserve(text.size() + 2);
-  literal += '"';
+std::string LiteralBody(std::string_view text) {
+  std::string body;
+  body.reserve(text.size());
   for (char c : text) {
-    if (c == '"') literal += '"';
-    literal += c;
+    if (c == '"') body += '"';
+    body += c;
   }
-  literal += '"';
-  return literal;
+  return body;
 }
+
+std::string QuoteLiteral(std::string_view text) { return '"' + LiteralBody(text) + '"'; }
 
 }  // namespace store

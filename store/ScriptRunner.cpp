@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "store/AnsiUpper.h"
+#include "store/TextCompare.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/SqlExecutor.h"

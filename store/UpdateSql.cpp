@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "store/AnsiUpper.h"
+#include "store/TextCompare.h"
 #include "store/DatabaseClient.h"
 #include "store/DatabaseError.h"
 #include "store/FirebirdApi.h"

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev
-  firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
+  firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev

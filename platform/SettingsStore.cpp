@@ -69,6 +69,11 @@ void SettingsStore::WriteText(std::string_view section, std::string_view name, s
   Commit();
 }
 
+void SettingsStore::DeleteValue(std::string_view section, std::string_view name) {
+  settings_->remove(Key(section, name));
+  Commit();
+}
+
 std::optional<int> SettingsStore::ReadInteger(std::string_view section, std::string_view name) const {
   const QVariant value = settings_->value(Key(section, name));
   bool ok = false;

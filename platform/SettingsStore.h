@@ -38,6 +38,8 @@ class SettingsStore {
 
   std::optional<std::string> ReadText(std::string_view section, std::string_view name) const;
   void WriteText(std::string_view section, std::string_view name, std::string_view value);
+  // Removes the value; a missing one is no error.
+  void DeleteValue(std::string_view section, std::string_view name);
 
   std::optional<int> ReadInteger(std::string_view section, std::string_view name) const;
   void WriteInteger(std::string_view section, std::string_view name, int value);

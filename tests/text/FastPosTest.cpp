@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,16 +35,26 @@ TEST(FastPosEx, StartsAtTheOffsetAndCountsFromTheBeginning) {
     EXPECT_EQ(text::FastPosEx(c.sub, c.s, c.offset), c.expected) << c.sub << " in " << c.s << " from " << c.offset;
 }
 
-// The search must agree with the plain one wherever the match falls, in a long text too.
-TEST(FastPos, AgreesWithAPlainSearchOverALongText) {
-  std::string s;
-  for (int i = 0; i < 5000; ++i) s += static_cast<char>('a' + (i * 7 + i / 13) % 5);
-  for (const std::string sub : {"a", "ab", "abc", "eedd", "aaaaaaa", "cdeab", "bbbbbbbbbbbbbbbbbbbbbbbbbbb"})
-    for (int offset = 1; offset <= static_cast<int>(s.size()); offset += 97) {
-      const auto plain = s.find(sub, static_cast<std::size_t>(offset - 1));
-      const int expected = plain == std::string::npos ? 0 : static_cast<int>(plain) + 1;
-      ASSERT_EQ(text::FastPosEx(sub, s, offset), expected) << sub << " from " << offset;
+// The search must agree with a plain one wherever the match falls: in texts where candidates
+// crowd together (small alphabets), near stretch and block edges and at the very end.
+TEST(FastPos, AgreesWithAPlainSearchOverLongTexts) {
+  for (const int letters : {2, 5, 40}) {
+    std::string s;
+    std::uint32_t seed = 7;
+    for (int i = 0; i < 3000; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      s += static_cast<char>('a' + (seed >> 16) % letters);
     }
+    std::vector<std::string> subs = {"a", "ab", "zz", std::string(12, 'a'), s.substr(2990), s.substr(2999)};
+    for (std::size_t at = 0; at + 20 < s.size(); at += 331)
+      for (const std::size_t length : {2u, 3u, 7u, 16u, 17u}) subs.push_back(s.substr(at, length));
+    for (const std::string& sub : subs)
+      for (int offset = 1; offset <= static_cast<int>(s.size()); offset += 37) {
+        const auto plain = s.find(sub, static_cast<std::size_t>(offset - 1));
+        const int expected = plain == std::string::npos ? 0 : static_cast<int>(plain) + 1;
+        ASSERT_EQ(text::FastPosEx(sub, s, offset), expected) << sub << " from " << offset << " in " << letters;
+      }
+  }
 }
 
 }  // namespace

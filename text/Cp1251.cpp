@@ -59,10 +59,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 // Decodes one UTF-8 sequence at i; a malformed byte stands for itself as U+FFFD and is skipped.
+// Overlong forms count as malformed, so no sequence can smuggle in a quote or a control byte.
 char32_t NextUtf8(std::string_view s, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(s[i++]);
   if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  int extra = lead >= 0xF8 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
   if (extra < 0 || i + extra > s.size()) return 0xFFFD;
   char32_t cp = lead & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
@@ -71,6 +72,8 @@ char32_t NextUtf8(std::string_view s, std::size_t& i) {
     cp = (cp << 6) | (c & 0x3F);
     ++i;
   }
+  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return 0xFFFD;
   return cp;
 }
 

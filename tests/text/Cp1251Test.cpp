@@ -21,6 +21,7 @@ TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(text::Utf8ToCp1251("α→😀"), "???");
   EXPECT_EQ(text::Utf8ToCp1251("a\xFF" "b"), "a?b");  // malformed UTF-8
   EXPECT_EQ(text::Cp1251ToUtf8("\x98"), "?");
+  EXPECT_EQ(text::Utf8ToCp1251("\xC0\xA2|\xE0\x80\xA2|\xED\xA0\x80"), "?|?|?");  // overlong quote, surrogate
 }
 
 }  // namespace

@@ -60,30 +60,30 @@ class Formatter {
   }
 
   Specifier ParseSpecifier() {
-    Specifier spec;
+    Specifier specifier;
     if (AtDigit()) {
       const int number = ParseNumber();
       if (At(':')) {
         ++pos_;
         next_ = static_cast<std::size_t>(number);
       } else {
-        spec.width = number;
+        specifier.width = number;
       }
     }
-    if (spec.width < 0) {
+    if (specifier.width < 0) {
       if (At('-')) {
-        spec.leftAlign = true;
+        specifier.leftAlign = true;
         ++pos_;
       }
-      if (AtDigit()) spec.width = ParseNumber();
+      if (AtDigit()) specifier.width = ParseNumber();
     }
     if (At('.')) {
       ++pos_;
-      spec.precision = ParseNumber();
+      specifier.precision = ParseNumber();
     }
     if (pos_ >= pattern_.size()) Invalid();
-    spec.type = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern_[pos_++])));
-    return spec;
+    specifier.type = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern_[pos_++])));
+    return specifier;
   }
 
   const FormatArg& NextArg() {
@@ -91,18 +91,18 @@ class Formatter {
     return args_[next_++];
   }
 
-  std::string Convert(const Specifier& spec) {
-    std::string value = ConvertValue(spec, NextArg());
-    if (spec.width > static_cast<int>(value.size())) {
-      const std::string padding(static_cast<std::size_t>(spec.width) - value.size(), ' ');
-      value = spec.leftAlign ? value + padding : padding + value;
+  std::string Convert(const Specifier& specifier) {
+    std::string value = ConvertValue(specifier, NextArg());
+    if (specifier.width > static_cast<int>(value.size())) {
+      const std::string padding(static_cast<std::size_t>(specifier.width) - value.size(), ' ');
+      value = specifier.leftAlign ? value + padding : padding + value;
     }
     return value;
   }
 
-  std::string ConvertValue(const Specifier& spec, const FormatArg& arg) {
-    const int precision = spec.precision;
-    switch (spec.type) {
+  std::string ConvertValue(const Specifier& specifier, const FormatArg& arg) {
+    const int precision = specifier.precision;
+    switch (specifier.type) {
       case 'd':
         RequireInteger(arg);
         return arg.kind() == FormatArg::Kind::UInt64 ? UnsignedDecimalText(arg.asUnsigned(), precision)

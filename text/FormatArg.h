@@ -15,7 +15,7 @@ class FormatArg {
 
   template <std::integral T>
     requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-  FormatArg(T value) {  // NOLINT: implicit on purpose, values are written bare in the list
+  FormatArg(T value) {  // implicit: values are written bare in the list
     if constexpr (std::is_signed_v<T>) {
       kind_ = sizeof(T) <= 4 ? Kind::Int32 : Kind::Int64;
       int_ = static_cast<std::int64_t>(value);

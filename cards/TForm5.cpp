@@ -1,0 +1,159 @@
+#include "cards/TForm5.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "cards/StoredLines.h"
+#include "cards/WindowPlacement.h"
+#include "platform/QtText.h"
+#include "platform/SettingsStore.h"
+#include "text/KorStrUtils.h"
+
+namespace cards {
+namespace {
+
+// Per user, beside the program's other settings.
+constexpr std::string_view kPlacementSection = "Software\\Korvand\\Form5";
+
+void PaintInfoBackground(QWidget& field) {
+  QPalette colours = field.palette();
+  colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+  colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
+  field.setPalette(colours);
+}
+
+QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& caption, int left, int top) {
+  auto* edit = new QLineEdit(parent);
+  edit->setGeometry(left, top, 422, 21);
+  PaintInfoBackground(*edit);
+  auto* label = new QLabel(caption, parent);
+  label->setGeometry(left, top - 16, 422, 13);
+  label->setBuddy(edit);
+  return edit;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int left) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(left, 304, 75, 25);
+  return button;
+}
+
+// Double quotes would end the statement's string literals early.
+void QuotesToApostrophes(QString& text) { text.replace(QLatin1Char('"'), QLatin1Char('\'')); }
+
+bool OnSomeScreen(const QRect& frame) {
+  for (const QScreen* screen : QGuiApplication::screens())
+    if (screen->availableGeometry().intersects(frame)) return true;
+  return false;
+}
+
+}  // namespace
+
+TForm5::TForm5(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+  setWindowTitle(QStringLiteral("Редактор записи"));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("Термин"), 20, 31);
+  LabeledEdit2 = MakeLabeledEdit(this, QStringLiteral("Происхождение"), 20, 79);
+  Label1 = new QLabel(QStringLiteral("Описание"), this);
+  Label1->setGeometry(20, 111, 422, 13);
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setGeometry(20, 134, 422, 153);
+  Memo1->setTabChangesFocus(true);
+  PaintInfoBackground(*Memo1);
+  Label1->setBuddy(Memo1);
+  Button1 = MakeButton(this, QStringLiteral("Сохранить"), 280);
+  Button1->setDefault(true);
+  Button2 = MakeButton(this, QStringLiteral("Выйти"), 368);
+
+  setTabOrder(LabeledEdit1, LabeledEdit2);
+  setTabOrder(LabeledEdit2, Memo1);
+  setTabOrder(Memo1, Button1);
+  setTabOrder(Button1, Button2);
+
+  connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TForm5::~TForm5() {
+  if (placementUnsaved_) WritePlacement();
+}
+
+void TForm5::SetFields(std::string_view headword, std::string_view origin, std::string_view description) {
+  LabeledEdit1->setText(platform::ToQString(headword));
+  LabeledEdit2->setText(platform::ToQString(origin));
+  Memo1->setPlainText(platform::ToQString(description));
+}
+
+std::string TForm5::Headword() const { return platform::FromQString(LabeledEdit1->text()); }
+
+std::string TForm5::Origin() const { return platform::FromQString(LabeledEdit2->text()); }
+
+std::string TForm5::Description() const {
+  return text::ReplaceAll(platform::FromQString(Memo1->toPlainText()), "\n", "\r\n");
+}
+
+EditorResult TForm5::ShowModal() { return exec() == QDialog::Accepted ? EditorResult::Ok : EditorResult::Cancel; }
+
+void TForm5::Button1Click() {
+  QString headword = LabeledEdit1->text();
+  QuotesToApostrophes(headword);
+  LabeledEdit1->setText(headword);
+  QString origin = LabeledEdit2->text();
+  QuotesToApostrophes(origin);
+  LabeledEdit2->setText(origin);
+  QString description = Memo1->toPlainText();
+  QuotesToApostrophes(description);
+  Memo1->setPlainText(description);
+  accept();
+}
+
+void TForm5::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TForm5::FormShow() {
+  ReadPlacement();
+  LabeledEdit1->setFocus();
+}
+
+// Every way of closing passes here: "Сохранить", "Выйти", Esc and the window's close button.
+void TForm5::done(int result) {
+  WritePlacement();
+  QDialog::done(result);
+}
+
+void TForm5::ReadPlacement() {
+  placementUnsaved_ = true;
+  const platform::SettingsStore settings;
+  const std::optional<std::string> text = ReadStoredLines(settings, kPlacementSection);
+  const std::optional<WindowPlacement> placement = text ? PlacementFromText(*text) : std::nullopt;
+  QRect frame = frameGeometry();
+  if (placement) frame.moveTopLeft(QPoint(placement->left, placement->top));
+  // No placement yet, or one on a screen that is gone: centred.
+  if (!placement || !OnSomeScreen(frame)) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.moveCenter(screen->availableGeometry().center());
+  }
+  move(frame.topLeft());
+}
+
+// A placement that cannot be written costs the user nothing but the window's place.
+void TForm5::WritePlacement() {
+  placementUnsaved_ = false;
+  const QRect frame = frameGeometry();
+  const WindowPlacement placement{frame.left(), frame.top(), width(), height(), logicalDpiY()};
+  try {
+    platform::SettingsStore settings;
+    WriteStoredLines(settings, kPlacementSection, PlacementToText(placement));
+  } catch (const platform::SettingsError&) {
+  }
+}
+
+}  // namespace cards

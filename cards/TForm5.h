@@ -1,0 +1,59 @@
+#pragma once
+// The article editor "Редактор записи": headword, origin and description, shown modally for
+// adding and for editing. Created once at start-up and reused; it remembers where the user put it.
+#include <QDialog>
+
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace cards {
+
+enum class EditorResult { Ok = 1, Cancel = 2 };
+
+class TForm5 : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 463;
+  static constexpr int kClientHeight = 340;
+
+  explicit TForm5(QWidget* parent = nullptr);
+  ~TForm5() override;
+
+  QLineEdit* LabeledEdit1;   // "Термин"
+  QLineEdit* LabeledEdit2;   // "Происхождение"
+  QLabel* Label1;            // "Описание"
+  QPlainTextEdit* Memo1;     // the description
+  QPushButton* Button1;      // "Сохранить"
+  QPushButton* Button2;      // "Выйти"
+
+  // The three fields as Windows-1251 text; the description's line breaks are CR LF, as the
+  // handbook's texts keep them.
+  void SetFields(std::string_view headword, std::string_view origin, std::string_view description);
+  std::string Headword() const;
+  std::string Origin() const;
+  std::string Description() const;
+
+  // Shows the editor modally; Ok after "Сохранить", Cancel after "Выйти", Esc or closing.
+  EditorResult ShowModal();
+
+  void Button1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void FormShow();
+  void ReadPlacement();
+  void WritePlacement();
+
+  bool placementUnsaved_ = false;
+};
+
+}  // namespace cards

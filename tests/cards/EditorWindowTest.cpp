@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <vector>
+
+#include "cards/StoredLines.h"
+#include "cards/TForm5.h"
+#include "platform/SettingsStore.h"
+#include "tests/cards/EditorScript.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using cards::EditorResult;
+using cards::TForm5;
+using cards_testing::EditorScript;
+using testing_support::ansi;
+
+void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(target, &release);
+}
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  EditorWindowTest() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_.path().string()));
+  }
+  ~EditorWindowTest() override {
+    if (savedConfigHome_.isNull())
+      qunsetenv("XDG_CONFIG_HOME");
+    else
+      qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+  }
+
+  EditorResult Run(TForm5& editor, std::function<void(TForm5&)> act) {
+    EditorScript script(editor, std::move(act));
+    const EditorResult result = editor.ShowModal();
+    EXPECT_TRUE(script.Shown());
+    return result;
+  }
+
+  testing_support::TempDir dir_;
+  QByteArray savedConfigHome_;
+};
+
+TEST_F(EditorWindowTest, LaysOutTheFieldsInTabOrder) {
+  TForm5 editor;
+  EXPECT_EQ(editor.windowTitle(), QStringLiteral("Редактор записи"));
+  EXPECT_EQ(editor.size(), QSize(463, 340));
+  EXPECT_EQ(editor.minimumSize(), editor.maximumSize());
+  EXPECT_EQ(editor.LabeledEdit1->geometry(), QRect(20, 31, 422, 21));
+  EXPECT_EQ(editor.LabeledEdit2->geometry(), QRect(20, 79, 422, 21));
+  EXPECT_EQ(editor.Memo1->geometry(), QRect(20, 134, 422, 153));
+  EXPECT_EQ(editor.Label1->text(), QStringLiteral("Описание"));
+  EXPECT_EQ(editor.Button1->text(), QStringLiteral("Сохранить"));
+  EXPECT_EQ(editor.Button2->text(), QStringLiteral("Выйти"));
+  EXPECT_TRUE(editor.Button1->isDefault());
+
+  std::vector<QWidget*> visited;
+  Run(editor, [&](TForm5& shown) {
+    for (int i = 0; i < 5; ++i) {
+      visited.push_back(shown.focusWidget());
+      PressKey(shown.focusWidget(), Qt::Key_Tab);
+    }
+    shown.reject();
+  });
+  const std::vector<QWidget*> expected{editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1, editor.Button1,
+                                       editor.Button2};
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(EditorWindowTest, SaveTurnsDoubleQuotesIntoApostrophesInEveryField) {
+  TForm5 editor;
+  const EditorResult result = Run(editor, EditorScript::Save("Синдром \"X\"", "лат. \"x\"", "\"Текст\"\nещё"));
+  EXPECT_EQ(result, EditorResult::Ok);
+  EXPECT_EQ(editor.Headword(), ansi("Синдром 'X'"));
+  EXPECT_EQ(editor.Origin(), ansi("лат. 'x'"));
+  EXPECT_EQ(editor.Description(), ansi("'Текст'\r\nещё"));
+  EXPECT_EQ(editor.LabeledEdit1->text(), QStringLiteral("Синдром 'X'"));
+}
+
+TEST_F(EditorWindowTest, ExitEscapeAndClosingAllCancel) {
+  const std::vector<std::pair<const char*, std::function<void(TForm5&)>>> ways{
+      {"Выйти", EditorScript::PressExit()},
+      {"Esc", [](TForm5& shown) { PressKey(shown.focusWidget(), Qt::Key_Escape); }},
+      {"close button", [](TForm5& shown) { shown.close(); }},
+  };
+  TForm5 editor;
+  for (const auto& [way, act] : ways) {
+    editor.SetFields(ansi("Гастрит"), "", ansi("\"а\""));
+    EXPECT_EQ(Run(editor, act), EditorResult::Cancel) << way;
+    EXPECT_EQ(editor.Description(), ansi("\"а\"")) << way << ": cancelling cleans nothing";
+  }
+}
+
+TEST_F(EditorWindowTest, EnterInTheDescriptionStartsALineAndInTheHeadwordSaves) {
+  TForm5 editor;
+  editor.SetFields(ansi("Гастрит"), "", ansi("один"));
+  const EditorResult result = Run(editor, [](TForm5& shown) {
+    shown.Memo1->setFocus();
+    shown.Memo1->moveCursor(QTextCursor::End);
+    PressKey(shown.Memo1, Qt::Key_Return);
+    EXPECT_TRUE(shown.isVisible());
+    shown.LabeledEdit1->setFocus();
+    PressKey(shown.LabeledEdit1, Qt::Key_Return);
+  });
+  EXPECT_EQ(result, EditorResult::Ok);
+  EXPECT_EQ(editor.Description(), ansi("один\r\n"));
+}
+
+TEST_F(EditorWindowTest, StoredLineBreaksComeBackUnchanged) {
+  TForm5 editor;
+  editor.SetFields(ansi("Гастрит"), "", ansi("один\r\nдва\r\n\r\nтри"));
+  EXPECT_EQ(editor.Memo1->blockCount(), 4);
+  EXPECT_EQ(editor.Description(), ansi("один\r\nдва\r\n\r\nтри"));
+}
+
+TEST_F(EditorWindowTest, FocusStartsInTheHeadword) {
+  TForm5 editor;
+  Run(editor, [](TForm5& shown) {
+    shown.Memo1->setFocus();
+    shown.reject();
+  });
+  QWidget* focused = nullptr;
+  Run(editor, [&](TForm5& shown) {
+    focused = shown.focusWidget();
+    shown.reject();
+  });
+  EXPECT_EQ(focused, editor.LabeledEdit1);
+}
+
+TEST_F(EditorWindowTest, PlacementSurvivesARestart) {
+  {
+    TForm5 editor;
+    Run(editor, [](TForm5& shown) {
+      shown.move(123, 77);
+      shown.reject();
+    });
+  }
+  const platform::SettingsStore settings;
+  const std::optional<std::string> line = settings.ReadText("Software\\Korvand\\Form5", "Line0000000000");
+  ASSERT_TRUE(line);
+  EXPECT_LE(line->size(), 80u);
+  EXPECT_EQ(line->rfind("Left=123;Top=77;", 0), 0u) << *line;
+
+  TForm5 restarted;
+  QPoint shownAt;
+  Run(restarted, [&](TForm5& shown) {
+    shownAt = shown.pos();
+    shown.reject();
+  });
+  EXPECT_EQ(shownAt, QPoint(123, 77));
+}
+
+TEST_F(EditorWindowTest, DamagedOrUnreachablePlacementCentresTheEditor) {
+  const char* stored[] = {"garbage", "Left=-30000;Top=-30000;Width=463;Height=340;PixelsPerInch=96"};
+  for (const char* text : stored) {
+    {
+      platform::SettingsStore settings;
+      cards::WriteStoredLines(settings, "Software\\Korvand\\Form5", text);
+    }
+    TForm5 editor;
+    QPoint centre;
+    Run(editor, [&](TForm5& shown) {
+      centre = shown.frameGeometry().center();
+      shown.reject();
+    });
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 2) << text;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "tests/cards/HandbookFixture.h"
+
+#include <QtGlobal>
+
+#include "store/LocateRow.h"
+#include "store/QuoteLiteral.h"
+#include "store/Statements.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/HandbookDatabase.h"
+#include "text/Cp1251.h"
+
+namespace cards_testing {
+namespace {
+
+std::string Section(int uid, const char* name) {
+  return "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (" + std::to_string(uid) + ", \"" + name + "\");";
+}
+
+// UTF-8 lines: the fixture loader converts them to Windows-1251.
+std::string Term(int uid, const char* headword, const char* origin, const char* description, int section,
+                 const char* changed = "") {
+  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (" +
+         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"" + description + "\", " +
+         std::to_string(section) + ", \"" + changed + "\");";
+}
+
+}  // namespace
+
+HandbookFixture::HandbookFixture() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_.path() / "config").string()));
+  databaseFile_ = testing_support::MakeHandbookDatabase(
+      dir_, {
+                Section(0, "Общие термины"),
+                Section(1, "Гастроэнтерология"),
+                Section(kEmptySection, "Пустой раздел"),
+                Term(kGastritis, "Гастрит  ", "греч. gaster – желудок  ", "воспаление желудка.  ", 1),
+                Term(kGastroptosis, "Гастроптоз", "", "опущение желудка.", 1),
+                Term(kStomach, "Желудок", "", "См. Гастрит.", 1),
+                Term(kUlcer, "Язва", "", "Дефект слизистой.", 1, "*"),
+                Term(kGeneral, "Аллергия", "", "Повышенная чувствительность.", 0),
+            });
+  database_.Open(databaseFile_.string());
+  updateSql_.SetModifySQL(std::string(store::statements::ModifyTerm));
+  updateSql_.SetInsertSQL(std::string(store::statements::InsertTermRow));
+  updateSql_.SetDeleteSQL(std::string(store::statements::DeleteTerm));
+  termList_.SetUpdateObject(&updateSql_);
+  LoadSection(1);
+  editor_ = std::make_unique<cards::TForm5>();
+}
+
+HandbookFixture::~HandbookFixture() {
+  editor_.reset();
+  if (savedConfigHome_.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+}
+
+void HandbookFixture::LoadSection(int section) {
+  termList_.SetSQL("select * from EUPHEMIZMS where section_uid = " + std::to_string(section) +
+                   " order by EUPHEMIZM");
+  termList_.Open();
+}
+
+void HandbookFixture::GoTo(int euphUid) {
+  ASSERT_TRUE(store::LocateRow(termList_, "EUPH_UID", std::to_string(euphUid)));
+}
+
+std::string HandbookFixture::CommittedValue(const std::string& sql) const {
+  store::Database other;
+  other.Open(databaseFile_.string());
+  store::Query query(other);
+  query.SetSQL(sql);
+  query.Open();
+  return query.RecordCount() == 0 ? std::string("(no row)") : std::string(query.Text(0, 0));
+}
+
+std::string HandbookFixture::Value(const std::string& sql) {
+  store::Query query(database_);
+  query.SetSQL(sql);
+  query.Open();
+  return query.RecordCount() == 0 ? std::string("(no row)") : std::string(query.Text(0, 0));
+}
+
+int HandbookFixture::Count(const std::string& where) {
+  return std::stoi(Value("select count(*) from EUPHEMIZMS where " + where));
+}
+
+}  // namespace cards_testing

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's cards: how many are open, which one the next opening reuses, and rendering
+// the term list's current row into a card.
+#include <QPointer>
+
+#include <functional>
+#include <vector>
+
+#include "cards/CardHost.h"
+#include "cards/TForm4.h"
+
+namespace cards {
+
+class ArticleDesk final : public CardHost {
+ public:
+  // `editCurrentArticle` is the main window's "Редактировать статью".
+  ArticleDesk(store::Query& termList, std::function<void()> editCurrentArticle);
+  // Cards still open are destroyed with the desk.
+  ~ArticleDesk() override;
+  ArticleDesk(const ArticleDesk&) = delete;
+  ArticleDesk& operator=(const ArticleDesk&) = delete;
+
+  // Opens the term list's current row in a card: the current card unless its toggle is on, in
+  // which case a further card takes over the on state. A closed card is never reused; without an
+  // open current card a fresh one starts with the toggle off.
+  void OpenCard();
+
+  int OpenCards() const { return FOpenCards; }
+  // The card most recently created by OpenCard while it is open; nullptr otherwise.
+  TForm4* CurrentCard() const { return FCurrentCard; }
+
+  void CardCreated(TForm4& card) override;
+  void CardClosed(TForm4& card) override;
+  store::Query& TermList() override { return termList_; }
+  void RenderArticle(TForm4& card) override;
+  void EditCurrentArticle() override;
+
+ private:
+  TForm4* NewCard(bool toggleOn);
+
+  store::Query& termList_;
+  std::function<void()> editCurrentArticle_;
+  int FOpenCards = 0;
+  QPointer<TForm4> FCurrentCard;
+  std::vector<QPointer<TForm4>> cards_;
+};
+
+}  // namespace cards

@@ -1,0 +1,150 @@
+#include "cards/TForm4.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "cards/ArticleView.h"
+#include "cards/CardHost.h"
+#include "cards/CardPictures.h"
+#include "cards/LookupKeys.h"
+#include "platform/Clipboard.h"
+#include "store/LocateRow.h"
+
+namespace cards {
+namespace {
+
+const char* const kImageIndex = "ImageIndex";
+
+QString ToggleCaption(bool on) {
+  return on ? QStringLiteral("Сделать карточку постоянной") : QStringLiteral("Сделать карточку временной");
+}
+
+void CentreOnScreen(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(frame.topLeft());
+}
+
+}  // namespace
+
+TForm4::TForm4(CardHost& host)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      host_(host) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString());
+  setFixedSize(kClientWidth, kClientHeight);
+
+  Action2 = MakeAction("", ToggleLoosePicture);
+  Action2->setCheckable(true);
+  Action3 = MakeAction("Копировать", CopyPicture);
+  Action3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  Action4 = MakeAction("Копировать всё", CopyAllPicture);
+  Action4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  Action1 = MakeAction("Найти выделенное", FindPicture);
+  Action5 = MakeAction("Редактировать статью", -1);
+  SetToggle(false);
+
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setFixedHeight(kToolBarHeight);
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setIconSize(QSize(16, 16));
+  ToolBar1->addActions({Action2, Action3, Action4, Action1});
+
+  HTMLViewer1 = new ArticleView(this);
+  HTMLViewer1->setContextMenuPolicy(Qt::ActionsContextMenu);
+  HTMLViewer1->addActions({Action3, Action4, Action1, Action5});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(ToolBar1);
+  layout->addWidget(HTMLViewer1);
+
+  connect(Action1, &QAction::triggered, this, &TForm4::Action1Execute);
+  connect(Action2, &QAction::triggered, this, &TForm4::Action2Execute);
+  connect(Action3, &QAction::triggered, this, &TForm4::Action3Execute);
+  connect(Action4, &QAction::triggered, this, &TForm4::Action4Execute);
+  connect(Action5, &QAction::triggered, this, &TForm4::Action5Execute);
+  connect(HTMLViewer1, &ArticleView::HotSpotClick, this, [this](const std::string& src) {
+    bool handled = false;
+    HTMLViewer1HotSpotClick(src, handled);
+  });
+
+  CentreOnScreen(*this);
+  FormCreate();
+}
+
+TForm4::~TForm4() = default;
+
+QAction* TForm4::MakeAction(const char* captionUtf8, int picture) {
+  auto* action = new QAction(QString::fromUtf8(captionUtf8), this);
+  action->setProperty(kImageIndex, picture);
+  if (picture >= 0) action->setIcon(QIcon(DrawCardPicture(static_cast<CardPicture>(picture))));
+  return action;
+}
+
+bool TForm4::ToggleOn() const { return Action2->isChecked(); }
+
+void TForm4::SetToggle(bool on) {
+  Action2->setChecked(on);
+  Action2->setText(ToggleCaption(on));
+  const CardPicture picture = on ? TogglePinnedPicture : ToggleLoosePicture;
+  Action2->setProperty(kImageIndex, static_cast<int>(picture));
+  Action2->setIcon(QIcon(DrawCardPicture(picture)));
+}
+
+void TForm4::FormCreate() { host_.CardCreated(*this); }
+
+void TForm4::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  host_.CardClosed(*this);
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+// "Найти выделенное": the selection may be any part of the article, not only a link.
+void TForm4::Action1Execute() {
+  LookUpHeadword(SelectionKey(HTMLViewer1->SelectedText()));
+  host_.RenderArticle(*this);
+}
+
+// Runs after the action has flipped its checked state.
+void TForm4::Action2Execute() { SetToggle(ToggleOn()); }
+
+void TForm4::Action3Execute() { platform::CopyTextToClipboard(HTMLViewer1->SelectedText()); }
+
+void TForm4::Action4Execute() {
+  HTMLViewer1->selectAll();
+  platform::CopyTextToClipboard(HTMLViewer1->SelectedText());
+  HTMLViewer1->ClearSelection();
+}
+
+// The list may have moved since this card was rendered; the editor works on the list's row.
+void TForm4::Action5Execute() {
+  store::LocateRow(host_.TermList(), "EUPH_UID", std::to_string(FEuphUid));
+  host_.EditCurrentArticle();
+}
+
+void TForm4::HTMLViewer1HotSpotClick(const std::string& src, bool& handled) {
+  LookUpHeadword(CrossReferenceKey(src));
+  host_.RenderArticle(*this);
+  handled = true;
+}
+
+void TForm4::LookUpHeadword(const std::string& key) {
+  store::LocateRow(host_.TermList(), "EUPHEMIZM", key, store::LocateCaseInsensitive | store::LocatePrefix);
+}
+
+}  // namespace cards

@@ -1,0 +1,63 @@
+#pragma once
+// A card: a small stay-on-top window showing one article. Created on demand without an owner,
+// it destroys itself when closed.
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class QAction;
+class QToolBar;
+
+namespace cards {
+
+class ArticleView;
+class CardHost;
+
+class TForm4 : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 439;
+  static constexpr int kClientHeight = 374;
+  static constexpr int kToolBarHeight = 26;
+
+  explicit TForm4(CardHost& host);
+  ~TForm4() override;
+
+  // EUPH_UID of the article shown last.
+  std::int32_t FEuphUid = 0;
+
+  QToolBar* ToolBar1;
+  ArticleView* HTMLViewer1;
+  QAction* Action1;  // "Найти выделенное"
+  QAction* Action2;  // the toggle: on makes the next opening create a further card
+  QAction* Action3;  // "Копировать"
+  QAction* Action4;  // "Копировать всё"
+  QAction* Action5;  // "Редактировать статью"
+
+  bool ToggleOn() const;
+  // Checked state, caption and picture of the toggle together.
+  void SetToggle(bool on);
+
+  void Action1Execute();
+  void Action2Execute();
+  void Action3Execute();
+  void Action4Execute();
+  void Action5Execute();
+  void HTMLViewer1HotSpotClick(const std::string& src, bool& handled);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* MakeAction(const char* captionUtf8, int picture);
+  void FormCreate();
+  void FormClose();
+  void LookUpHeadword(const std::string& key);
+
+  CardHost& host_;
+  bool closed_ = false;
+};
+
+}  // namespace cards

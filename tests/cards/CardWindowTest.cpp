@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTextBlock>
+#include <QToolBar>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cards/ArticleDesk.h"
+#include "cards/ArticleEditing.h"
+#include "cards/ArticleView.h"
+#include "cards/TForm4.h"
+#include "tests/cards/EditorScript.h"
+#include "tests/cards/HandbookFixture.h"
+#include "tests/support/Ansi.h"
+#include "text/Cp1251.h"
+
+namespace {
+
+using cards::ArticleDesk;
+using cards::TForm4;
+using cards_testing::EditorScript;
+using namespace cards_testing;
+using testing_support::ansi;
+
+const QString kLooseCaption = QStringLiteral("Сделать карточку временной");
+const QString kPinnedCaption = QStringLiteral("Сделать карточку постоянной");
+
+int ImageIndex(const QAction* action) { return action->property("ImageIndex").toInt(); }
+
+void Click(QWidget* target, QPoint at) {
+  const QPointF local(at);
+  const QPointF global(target->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+}
+
+class CardWindowTest : public HandbookFixture {
+ protected:
+  CardWindowTest()
+      : desk_(std::make_unique<ArticleDesk>(termList_, [this] {
+          cards::EditCurrentArticle(*editor_, termList_, database_);
+        })) {}
+  ~CardWindowTest() override { desk_.reset(); }
+
+  TForm4& Open(int euphUid) {
+    GoTo(euphUid);
+    desk_->OpenCard();
+    return *desk_->CurrentCard();
+  }
+
+  static QString Shown(const TForm4& card) { return card.HTMLViewer1->toPlainText(); }
+
+  int CurrentKey() const { return termList_.FieldByName("EUPH_UID").AsInteger(); }
+
+  // Selects the first occurrence of `utf8` in the card's article.
+  static void Select(TForm4& card, const char* utf8) {
+    const QTextCursor found = card.HTMLViewer1->document()->find(QString::fromUtf8(utf8));
+    ASSERT_FALSE(found.isNull()) << utf8;
+    card.HTMLViewer1->setTextCursor(found);
+  }
+
+  // The window frame becomes known only once shown, so a few pixels off still count.
+  static bool IsCentred(const QWidget& window) {
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    return (window.frameGeometry().center() - screenCentre).manhattanLength() <= 8;
+  }
+
+  std::unique_ptr<ArticleDesk> desk_;
+};
+
+TEST_F(CardWindowTest, FirstOpeningMakesAStayOnTopCardWithTheToggleOff) {
+  TForm4& card = Open(kGastritis);
+
+  EXPECT_EQ(desk_->OpenCards(), 1);
+  EXPECT_TRUE(card.isVisible());
+  EXPECT_TRUE(card.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(card.size(), QSize(439, 374));
+  EXPECT_EQ(card.minimumSize(), card.maximumSize());
+  EXPECT_TRUE(card.windowTitle().isEmpty());
+  EXPECT_TRUE(IsCentred(card));
+  EXPECT_FALSE(card.ToggleOn());
+  EXPECT_EQ(card.Action2->text(), kLooseCaption);
+  EXPECT_EQ(ImageIndex(card.Action2), 4);
+  EXPECT_EQ(card.FEuphUid, kGastritis);
+  EXPECT_EQ(Shown(card), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
+
+  EXPECT_EQ(card.ToolBar1->actions(), (QList<QAction*>{card.Action2, card.Action3, card.Action4, card.Action1}));
+  EXPECT_EQ(card.HTMLViewer1->actions(), (QList<QAction*>{card.Action3, card.Action4, card.Action1, card.Action5}));
+  EXPECT_EQ(card.HTMLViewer1->contextMenuPolicy(), Qt::ActionsContextMenu);
+  EXPECT_EQ(card.ToolBar1->height(), 26);
+}
+
+TEST_F(CardWindowTest, SecondOpeningReusesTheCardWhereTheUserLeftIt) {
+  TForm4& card = Open(kGastritis);
+  card.move(40, 50);
+
+  TForm4& again = Open(kGastroptosis);
+
+  EXPECT_EQ(&again, &card);
+  EXPECT_EQ(desk_->OpenCards(), 1);
+  EXPECT_EQ(card.pos(), QPoint(40, 50));
+  EXPECT_EQ(card.FEuphUid, kGastroptosis);
+  EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастроптоз\n\n  Опущение желудка.")));
+  EXPECT_FALSE(card.ToggleOn());
+  EXPECT_EQ(card.Action2->text(), kLooseCaption);
+}
+
+TEST_F(CardWindowTest, ToggleOnMakesTheNextOpeningCreateAFurtherCard) {
+  TForm4& first = Open(kGastritis);
+  first.move(10, 10);
+  first.Action2->trigger();
+  EXPECT_TRUE(first.ToggleOn());
+  EXPECT_EQ(first.Action2->text(), kPinnedCaption);
+  EXPECT_EQ(ImageIndex(first.Action2), 3);
+
+  TForm4& second = Open(kStomach);
+
+  EXPECT_NE(&second, &first);
+  EXPECT_EQ(desk_->OpenCards(), 2);
+  EXPECT_TRUE(second.ToggleOn());
+  EXPECT_EQ(second.Action2->text(), kPinnedCaption);
+  EXPECT_EQ(ImageIndex(second.Action2), 3);
+  EXPECT_TRUE(IsCentred(second));
+  EXPECT_EQ(first.FEuphUid, kGastritis) << "the first card keeps its article";
+  EXPECT_TRUE(Shown(first).startsWith(QStringLiteral("Гастрит")));
+
+  // Turning the newest card's toggle off makes it the reused one again.
+  second.Action2->trigger();
+  EXPECT_EQ(second.Action2->text(), kLooseCaption);
+  EXPECT_EQ(ImageIndex(second.Action2), 4);
+  EXPECT_EQ(&Open(kUlcer), &second);
+  EXPECT_EQ(desk_->OpenCards(), 2);
+}
+
+TEST_F(CardWindowTest, ClosingTheNewestCardNeverLetsTheNextOpeningTouchIt) {
+  TForm4& first = Open(kGastritis);
+  first.Action2->trigger();
+  QPointer<TForm4> second = &Open(kStomach);
+  second->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(second.isNull());
+  EXPECT_EQ(desk_->OpenCards(), 1);
+  EXPECT_EQ(desk_->CurrentCard(), nullptr);
+
+  TForm4& fresh = Open(kGastroptosis);
+
+  EXPECT_NE(&fresh, &first);
+  EXPECT_FALSE(fresh.ToggleOn());
+  EXPECT_EQ(fresh.Action2->text(), kLooseCaption);
+  EXPECT_EQ(desk_->OpenCards(), 2);
+  EXPECT_EQ(first.FEuphUid, kGastritis);
+}
+
+TEST_F(CardWindowTest, ClosingEveryCardBringsTheCountBackToZero) {
+  TForm4& first = Open(kGastritis);
+  first.Action2->trigger();
+  TForm4& second = Open(kStomach);
+  second.close();
+  first.close();
+  EXPECT_EQ(desk_->OpenCards(), 0);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  TForm4& fresh = Open(kUlcer);
+  EXPECT_EQ(desk_->OpenCards(), 1);
+  EXPECT_FALSE(fresh.ToggleOn());
+  EXPECT_EQ(fresh.FEuphUid, kUlcer);
+}
+
+TEST_F(CardWindowTest, ClickingTheReferenceReportsTheHrefAsWrittenAndFollowsIt) {
+  TForm4& card = Open(kStomach);
+  std::vector<std::string> reported;
+  QObject::connect(card.HTMLViewer1, &cards::ArticleView::HotSpotClick,
+                   [&](const std::string& src) { reported.push_back(src); });
+
+  const QTextCursor link = card.HTMLViewer1->document()->find(QStringLiteral("Гастрит."));
+  ASSERT_FALSE(link.isNull());
+  QTextCursor inside(card.HTMLViewer1->document());
+  inside.setPosition(link.selectionStart() + 2);
+  Click(card.HTMLViewer1->viewport(), card.HTMLViewer1->cursorRect(inside).center());
+
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0], ansi(" Гастрит.")) << text::Cp1251ToUtf8(reported[0]);
+  EXPECT_EQ(CurrentKey(), kGastritis) << "the list moves to the referenced term";
+  EXPECT_EQ(card.FEuphUid, kGastritis);
+  EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастрит\n")));
+}
+
+TEST_F(CardWindowTest, ReferenceRendersIntoTheCardThatWasClickedAndUnknownTargetsStay) {
+  TForm4& older = Open(kStomach);
+  older.Action2->trigger();
+  TForm4& newer = Open(kUlcer);
+  ASSERT_NE(&older, &newer);
+
+  bool handled = false;
+  older.HTMLViewer1HotSpotClick(ansi(" Гастрит."), handled);
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(older.FEuphUid, kGastritis);
+  EXPECT_EQ(newer.FEuphUid, kUlcer);
+
+  // A target without its closing stop loses a letter; the prefix look-up still finds it.
+  GoTo(kUlcer);
+  older.HTMLViewer1HotSpotClick(ansi(" Гастроптоз"), handled);
+  EXPECT_EQ(CurrentKey(), kGastroptosis);
+
+  // Nothing matches: the list stays and the card shows its current row.
+  older.HTMLViewer1HotSpotClick(ansi(" Несуществующий."), handled);
+  EXPECT_EQ(CurrentKey(), kGastroptosis);
+  EXPECT_EQ(older.FEuphUid, kGastroptosis);
+}
+
+TEST_F(CardWindowTest, FindSelectedLooksUpTheSelectedWord) {
+  TForm4& card = Open(kStomach);
+  Select(card, "Гастрит.");
+  card.Action1->trigger();
+  EXPECT_EQ(CurrentKey(), kGastritis);
+  EXPECT_EQ(card.FEuphUid, kGastritis);
+
+  // A lower-case word of the origin finds its headword too.
+  Select(card, "желудок");
+  card.Action1->trigger();
+  EXPECT_EQ(CurrentKey(), kStomach);
+
+  // An empty selection finds nothing and shows the list's current row again.
+  card.HTMLViewer1->ClearSelection();
+  card.Action1->trigger();
+  EXPECT_EQ(CurrentKey(), kStomach);
+  EXPECT_EQ(card.FEuphUid, kStomach);
+}
+
+TEST_F(CardWindowTest, CopyPutsUnicodeTextOnTheClipboard) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  TForm4& card = Open(kGastritis);
+
+  Select(card, "gaster – желудок");
+  card.Action3->trigger();
+  EXPECT_EQ(clipboard->text(), QStringLiteral("gaster – желудок"));
+
+  card.HTMLViewer1->ClearSelection();
+  card.Action3->trigger();
+  EXPECT_EQ(clipboard->text(), QString());
+
+  card.Action4->trigger();
+  EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
+  EXPECT_FALSE(card.HTMLViewer1->textCursor().hasSelection());
+}
+
+TEST_F(CardWindowTest, EditFromTheCardEditsItsArticleEvenAfterTheListMoved) {
+  TForm4& card = Open(kGastroptosis);
+  GoTo(kUlcer);
+
+  std::string headwordShown;
+  {
+    EditorScript script(*editor_, [&](cards::TForm5& shown) {
+      headwordShown = shown.Headword();
+      EditorScript::Save("Гастроптоз", "греч. ptosis", "опущение желудка.")(shown);
+    });
+    card.Action5->trigger();
+    EXPECT_TRUE(script.Shown());
+  }
+  EXPECT_EQ(headwordShown, ansi("Гастроптоз"));
+  EXPECT_EQ(Value("select CHANGED from EUPHEMIZMS where EUPH_UID = " + std::to_string(kGastroptosis)), "+");
+  EXPECT_EQ(Value("select ETIOLOGY from EUPHEMIZMS where EUPH_UID = " + std::to_string(kGastroptosis)),
+            ansi("греч. ptosis"));
+  EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастроптоз\n\n"))) << "the card is not re-rendered";
+}
+
+TEST_F(CardWindowTest, EditFromACardWhileTheListIsEmptyDoesNothing) {
+  TForm4& card = Open(kGastritis);
+  LoadSection(kEmptySection);
+  const int rows = Count("1 = 1");
+  {
+    EditorScript script(*editor_, EditorScript::SaveAsShown());
+    card.Action5->trigger();
+    EXPECT_FALSE(script.Shown());
+  }
+  EXPECT_EQ(Count("1 = 1"), rows);
+}
+
+TEST_F(CardWindowTest, EmptyListRendersAnEmptyArticle) {
+  LoadSection(kEmptySection);
+  desk_->OpenCard();
+  TForm4* card = desk_->CurrentCard();
+  ASSERT_NE(card, nullptr);
+  EXPECT_EQ(card->FEuphUid, 0);
+  EXPECT_EQ(card->HTMLViewer1->toPlainText().trimmed(), QString());
+}
+
+}  // namespace

@@ -25,22 +25,17 @@ std::string ReadFile(const std::filesystem::path& file) {
   return content.str();
 }
 
-void CreateEmptyDatabase(const std::filesystem::path& file) {
-  const std::vector<unsigned char> parameters = fb::CreateParameters();
-  fb::Status status;
-  Firebird::IProvider* provider = fb::Master()->getDispatcher();
+void SwitchOnForcedWrites(const std::filesystem::path& file) {
+  const std::vector<unsigned char> parameters = fb::ForcedWritesParameters();
+  Firebird::IAttachment* attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
+    return provider->attachDatabase(&status, file.c_str(), static_cast<unsigned>(parameters.size()),
+                                    parameters.data());
+  });
   try {
-    Firebird::IAttachment* attachment = provider->createDatabase(
-        &status, file.c_str(), static_cast<unsigned>(parameters.size()), parameters.data());
-    try {
-      attachment->detach(&status);
-    } catch (const Firebird::FbException&) {
-      attachment->release();
-      throw;
-    }
-    provider->release();
+    fb::Status status;
+    attachment->detach(&status);
   } catch (const Firebird::FbException& error) {
-    provider->release();
+    attachment->release();
     throw fb::ErrorFrom(error);
   }
 }
@@ -60,11 +55,9 @@ void MoveKeyGeneratorPastKeys(Database& database) {
   database.Commit();
 }
 
-void Fill(const std::filesystem::path& file, const std::string& schemaUtf8, const std::string& schemaOrigin,
+void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
           const std::vector<std::pair<std::string, std::string>>& dataScripts,
           const std::vector<std::string>& dataLinesUtf8) {
-  Database database;
-  database.Open(file.string());
   RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
   for (const auto& [content, origin] : dataScripts) {
     RunData(database, SplitDataScript(content, origin), origin);
@@ -74,6 +67,7 @@ void Fill(const std::filesystem::path& file, const std::string& schemaUtf8, cons
   RunData(database, SplitDataScript(lines, "data line"), "data line");
   MoveKeyGeneratorPastKeys(database);
   database.Close();
+  SwitchOnForcedWrites(database.DatabaseName());
 }
 
 void Create(const std::filesystem::path& file, const std::string& schemaUtf8, const std::string& schemaOrigin,
@@ -84,11 +78,13 @@ void Create(const std::filesystem::path& file, const std::string& schemaUtf8, co
     throw DatabaseError(text::Utf8ToCp1251(file.string()) +
                         " already exists; it is left as it is (remove it to make a new one)");
   }
-  CreateEmptyDatabase(file);
+  Database database;
+  database.Create(file.string());
   try {
-    Fill(file, schemaUtf8, schemaOrigin, dataScripts, dataLinesUtf8);
+    Fill(database, schemaUtf8, schemaOrigin, dataScripts, dataLinesUtf8);
   } catch (...) {
     // Half a handbook is worse than none: the next attempt starts afresh.
+    database.Close();
     std::filesystem::remove(file, error);
     throw;
   }

@@ -82,17 +82,20 @@ void Database::SetServerPort(int port) { impl_->serverPort = port; }
 void Database::Open() {
   if (impl_->attachment) return;
   const std::vector<unsigned char> parameters = fb::AttachParameters(impl_->name, impl_->serverPort);
-  fb::Status status;
-  Firebird::IProvider* provider = fb::Master()->getDispatcher();
-  try {
-    impl_->attachment = provider->attachDatabase(&status, impl_->name.c_str(),
-                                                 static_cast<unsigned>(parameters.size()),
-                                                 parameters.data());
-    provider->release();
-  } catch (const Firebird::FbException& error) {
-    provider->release();
-    throw fb::ErrorFrom(error);
-  }
+  impl_->attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
+    return provider->attachDatabase(&status, impl_->name.c_str(), static_cast<unsigned>(parameters.size()),
+                                    parameters.data());
+  });
+}
+
+void Database::Create(std::string name) {
+  Close();
+  SetDatabaseName(std::move(name));
+  const std::vector<unsigned char> parameters = fb::CreateParameters();
+  impl_->attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
+    return provider->createDatabase(&status, impl_->name.c_str(), static_cast<unsigned>(parameters.size()),
+                                    parameters.data());
+  });
 }
 
 void Database::Open(std::string name) {

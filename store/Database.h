@@ -32,6 +32,8 @@ class Database {
   // Connects with the current name (no-op when already connected); throws DatabaseError.
   void Open();
   void Open(std::string name);
+  // Makes a new, empty database file (dialect 1, WIN1251) by that name and stays connected to it.
+  void Create(std::string name);
   // Commits the open transaction (rolls back if that fails) and disconnects. Never throws.
   void Close();
   bool IsOpen() const;

@@ -1,9 +1,12 @@
 #include "store/FirebirdApi.h"
 
 #include <ibase.h>
+#include <langinfo.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 
@@ -63,8 +66,6 @@ void AddFixedParameters(ParameterBlock& block) {
   block.Text(isc_dpb_user_name, kUserName);
   block.Text(isc_dpb_password, kPassword);
   block.Text(isc_dpb_lc_ctype, kCharacterSet);
-  // Names are file-system paths in UTF-8; saying so keeps them independent of the locale.
-  block.Number(isc_dpb_utf8_filename, 1);
 }
 
 }  // namespace
@@ -98,6 +99,15 @@ std::vector<unsigned char> CreateParameters() {
   block.Number(isc_dpb_sql_dialect, kDialect);
   block.Text(isc_dpb_set_db_charset, kCharacterSet);
   block.Number(isc_dpb_page_size, 8192);
+  block.Number(isc_dpb_force_write, 0);
+  block.Text(isc_dpb_config, "Providers=Engine12");
+  return block.Bytes();
+}
+
+std::vector<unsigned char> ForcedWritesParameters() {
+  ParameterBlock block(Firebird::IXpbBuilder::DPB);
+  AddFixedParameters(block);
+  block.Number(isc_dpb_force_write, 1);
   block.Text(isc_dpb_config, "Providers=Engine12");
   return block.Bytes();
 }
@@ -105,6 +115,11 @@ std::vector<unsigned char> CreateParameters() {
 void PrepareEngineEnvironment() {
   static std::once_flag once;
   std::call_once(once, [] {
+    // The engine reads file names in the locale's character set, fixed when it starts; names are
+    // UTF-8 like the file system, and under the "C" locale a Cyrillic folder would not open.
+    const char* codeset = nl_langinfo(CODESET);
+    if (!codeset || std::strcmp(codeset, "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+
     if (std::getenv("FIREBIRD_LOCK")) return;
     const std::filesystem::path standard = "/tmp/firebird";
     std::error_code error;

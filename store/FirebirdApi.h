@@ -37,13 +37,31 @@ auto Guarded(Call&& call) -> decltype(call()) {
   }
 }
 
+// Runs `call` with the client library's provider and a status; errors leave as DatabaseError.
+template <class Call>
+auto WithProvider(Call&& call) {
+  Status status;
+  Firebird::IProvider* provider = Master()->getDispatcher();
+  try {
+    auto result = call(provider, status);
+    provider->release();
+    return result;
+  } catch (const Firebird::FbException& error) {
+    provider->release();
+    throw ErrorFrom(error);
+  }
+}
+
 // The fixed connection parameters. A plain path is attached by the embedded engine only; a
 // server-prefixed name goes to `serverPort` when that is not 0.
 std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort);
+// Creating writes without waiting for the disk: making the schema then takes milliseconds, not a
+// second. Attaching with ForcedWritesParameters() switches synchronous writes back on for good.
 std::vector<unsigned char> CreateParameters();
+std::vector<unsigned char> ForcedWritesParameters();
 
-// Once per process, before the engine starts: a private lock folder when the default one is not
-// writable for this user.
+// Once per process, before the engine starts: a UTF-8 LC_CTYPE (for non-ASCII file names) and
+// a private lock folder when the default one is not writable for this user.
 void PrepareEngineEnvironment();
 
 inline constexpr unsigned kDialect = 1;

@@ -1,6 +1,5 @@
 #include "cards/ArticleView.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QTextBlock>
@@ -60,18 +59,6 @@ QStringList ArticleView::AnchorHrefs() const {
 
 // An article is shown on its own: nothing is fetched from files or elsewhere.
 QVariant ArticleView::loadResource(int, const QUrl&) { return {}; }
-
-bool ArticleView::event(QEvent* event) {
-  // Copy and select-all belong to the card's commands, which copy as the card wants.
-  if (event->type() == QEvent::ShortcutOverride) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
-      event->ignore();
-      return true;
-    }
-  }
-  return QTextBrowser::event(event);
-}
 
 void ArticleView::mouseReleaseEvent(QMouseEvent* event) {
   releasedOnAnchor_ = anchorAt(event->position().toPoint());

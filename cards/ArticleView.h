@@ -37,7 +37,6 @@ class ArticleView : public QTextBrowser {
   void HotSpotClick(const std::string& src);
 
  protected:
-  bool event(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:

@@ -21,6 +21,11 @@
 #include "tests/support/Ansi.h"
 #include "text/Cp1251.h"
 
+// What the window system does with a key press before the focused widget sees it: offer it to
+// the shortcuts. Exported by Qt Gui for this purpose; true when a shortcut took the key.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text, bool autorep, ushort count);
+
 namespace {
 
 using cards::ArticleDesk;
@@ -251,6 +256,24 @@ TEST_F(CardWindowTest, CopyPutsUnicodeTextOnTheClipboard) {
   card.Action4->trigger();
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
   EXPECT_FALSE(card.HTMLViewer1->textCursor().hasSelection());
+}
+
+TEST_F(CardWindowTest, CopyKeysInTheArticleRunTheCardsCommands) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  TForm4& card = Open(kGastritis);
+  card.activateWindow();
+  card.HTMLViewer1->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), card.HTMLViewer1);
+
+  clipboard->clear();
+  EXPECT_TRUE(qt_sendShortcutOverrideEvent(card.HTMLViewer1, 0, Qt::Key_A, Qt::ControlModifier, {}, false, 1));
+  EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
+  EXPECT_FALSE(card.HTMLViewer1->textCursor().hasSelection());
+
+  Select(card, "Гастрит");
+  EXPECT_TRUE(qt_sendShortcutOverrideEvent(card.HTMLViewer1, 0, Qt::Key_C, Qt::ControlModifier, {}, false, 1));
+  EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит"));
 }
 
 TEST_F(CardWindowTest, EditFromTheCardEditsItsArticleEvenAfterTheListMoved) {

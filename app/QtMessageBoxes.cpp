@@ -1,0 +1,64 @@
+#include "app/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/ApplicationTitle.h"
+#include "platform/QtText.h"
+
+namespace app {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton Run(std::string_view text, const std::string& caption, MessageButtons buttons,
+                                MessageIcon icon) {
+  QMessageBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons),
+                  QApplication::activeWindow());
+  if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void QtMessageBoxes::ShowMessage(std::string_view text) {
+  Run(text, platform::ApplicationTitle(), MessageButtons::Ok, MessageIcon::None);
+}
+
+MessageAnswer QtMessageBoxes::Ask(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                  MessageIcon icon) {
+  switch (Run(text, std::string(caption), buttons, icon)) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+  }
+}
+
+void QtMessageBoxes::ShowError(std::string_view message) {
+  Run(message, platform::ApplicationTitle(), MessageButtons::Ok, MessageIcon::Error);
+}
+
+}  // namespace app

@@ -1,0 +1,180 @@
+#include "app/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include <exception>
+
+#include "browse/AlphabetJump.h"
+#include "browse/AlphabetStrip.h"
+#include "browse/Categories.h"
+#include "browse/DeleteTerm.h"
+#include "browse/SectionList.h"
+#include "browse/TermGrid.h"
+#include "platform/DateTimeText.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProducerAddress.h"
+#include "platform/QtText.h"
+#include "platform/ShellOpen.h"
+#include "store/OpenHandbookDatabase.h"
+#include "store/Statements.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarItem.h"
+#include "widgets/KorSpeedButton.h"
+
+namespace app {
+
+TForm1::TForm1(std::string programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      programFolder_(std::move(programFolder)) {
+  setWindowTitle(QStringLiteral("Корванд - медицинский справочник"));
+  setFixedSize(kClientWidth, kClientHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect placed = rect();
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
+  }
+
+  IBUpdateSQL1.SetModifySQL(std::string(store::statements::ModifyTerm));
+  IBUpdateSQL1.SetInsertSQL(std::string(store::statements::InsertTermRow));
+  IBUpdateSQL1.SetDeleteSQL(std::string(store::statements::DeleteTerm));
+  IBQuery2.SetUpdateObject(&IBUpdateSQL1);
+
+  BuildActions();
+  BuildLayout();
+  // The about window is not in the program yet.
+  JvXPBar1->Item(3).setEnabled(false);
+
+  connect(Action5, &QAction::triggered, this, &TForm1::Action5Execute);
+  connect(Action6, &QAction::triggered, this, &TForm1::Action6Execute);
+  connect(JvXPBarCathegory, &widgets::CollapsibleBar::ItemClicked, this, &TForm1::JvXPBarCathegoryItemClick);
+  connect(JvXPBar1, &widgets::CollapsibleBar::ItemClicked, this, [this](int index) {
+    if (index == 3) JvXPBar1Items3Click();
+    if (index == 4) JvXPBar1Items4Click();
+    if (index == 7) JvXPBar1Items7Click();
+  });
+  connect(DBGridEh1, &browse::TermGrid::DblClick, this, &TForm1::DBGridEh1DblClick);
+  connect(DBGridEh1, &browse::TermGrid::DeleteRequested, this, &TForm1::DBGridEh1CtrlDelete);
+  connect(Edit1, &browse::AlphabetStrip::letterChosen, this,
+          [this](char letter) { browse::JumpToLetter(IBQuery2, *DBGridEh1, letter); });
+  connect(Edit1, &browse::AlphabetStrip::pressedWithoutLetter, this,
+          [this] { browse::JumpToLetter(IBQuery2, *DBGridEh1, std::nullopt); });
+  connect(DBGridEh1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { TBXPopupMenu1->popup(DBGridEh1->viewport()->mapToGlobal(at)); });
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(3000);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  Timer1->start();
+  Timer2 = new QTimer(this);
+  Timer2->setInterval(3600000);
+  connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+  Timer2->start();
+
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  if (keyPreview_) qApp->removeEventFilter(this);
+}
+
+void TForm1::FormCreate() {
+  try {
+    platform::InstallProcessFormats();
+    store::OpenHandbookDatabase(IBDatabase1, programFolder_);
+    browse::LoadCategories(IBQuery1, *JvXPBarCathegory);
+    FCurrentSection = 0;
+    FOpenCards = 0;
+    IBQuery1.Close();
+    IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
+    IBQuery2.Open();
+    // The HTTP client takes the system proxy here once the producer exchange is in the program.
+    qApp->installEventFilter(this);
+    keyPreview_ = true;
+    FAddIfNotFound = false;
+  } catch (const std::exception& error) {
+    platform::Boxes().ShowError(error.what());
+  }
+}
+
+void TForm1::SetSplash(QWidget* splash) { splash_ = splash; }
+
+void TForm1::LoadSection(std::int32_t section) {
+  browse::ListSection(IBQuery2, section);
+  FCurrentSection = section;
+  if (const auto header = browse::SectionHeader(*JvXPBarCathegory, IBDatabase1, section))
+    JvXPBar2->SetCaption(platform::ToQString(*header));
+}
+
+void TForm1::CheckForUpdates() {
+  if (UpdateCheckHook) UpdateCheckHook();
+}
+
+void TForm1::JvXPBarCathegoryItemClick(int index) { LoadSection(JvXPBarCathegory->Item(index).Tag()); }
+
+void TForm1::DBGridEh1DblClick() {
+  if (OpenCardHook) OpenCardHook();
+}
+
+void TForm1::DBGridEh1CtrlDelete() { browse::DeleteCurrentTerm(IBQuery2, IBDatabase1); }
+
+void TForm1::Image1Click() { Action5->trigger(); }
+
+void TForm1::JvXPBar1Items3Click() {}
+
+void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(programFolder_ + "html/index.html"); }
+
+void TForm1::JvXPBar1Items7Click() { close(); }
+
+void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
+
+void TForm1::Action6Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/forum"); }
+
+void TForm1::Timer1Timer() {
+  Timer1->stop();
+  if (splash_) splash_->close();
+  // Let the splash vanish and this window paint before the check may block on the network.
+  QCoreApplication::processEvents();
+  CheckForUpdates();
+}
+
+void TForm1::Timer2Timer() { CheckForUpdates(); }
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && JvEdit1->hasFocus()) {
+    KorSpeedButton1->click();
+    return true;
+  }
+  return false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) emit Closed();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+    const auto* click = static_cast<QMouseEvent*>(event);
+    if (click->button() == Qt::LeftButton && Image1->rect().contains(click->position().toPoint())) Image1Click();
+    return false;
+  }
+  // Key preview: a key reaches this window once, before the control that has the focus.
+  if (keyPreview_ && event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    const auto* press = static_cast<QKeyEvent*>(event);
+    return FormKeyDown(press->key(), press->modifiers());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace app

@@ -181,6 +181,7 @@ Query::~Query() = default;
 
 void Query::SetSQL(std::string sql) {
   Close();
+  if (sql == impl_->sql) return;  // the prepared statement serves again
   impl_->statement.Release();
   impl_->sql = std::move(sql);
 }

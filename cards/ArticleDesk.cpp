@@ -9,22 +9,22 @@
 
 namespace cards {
 
-ArticleDesk::ArticleDesk(store::Query& termList, std::function<void()> editCurrentArticle)
-    : termList_(termList), editCurrentArticle_(std::move(editCurrentArticle)) {}
+ArticleDesk::ArticleDesk(store::Query& termList, std::int32_t& openCards, std::function<void()> editCurrentArticle)
+    : termList_(termList), editCurrentArticle_(std::move(editCurrentArticle)), openCards_(openCards) {}
 
 ArticleDesk::~ArticleDesk() {
   for (const QPointer<TForm4>& card : cards_) delete card.data();
 }
 
 void ArticleDesk::OpenCard() {
-  if (FOpenCards == 0 || !FCurrentCard) {
-    FCurrentCard = NewCard(false);
-  } else if (FCurrentCard->ToggleOn()) {
-    FCurrentCard = NewCard(true);
+  if (openCards_ == 0 || !currentCard_) {
+    currentCard_ = NewCard(false);
+  } else if (currentCard_->ToggleOn()) {
+    currentCard_ = NewCard(true);
   } else {
-    FCurrentCard->SetToggle(false);
+    currentCard_->SetToggle(false);
   }
-  TForm4& card = *FCurrentCard;
+  TForm4& card = *currentCard_;
   RenderArticle(card);
   card.show();
   card.raise();
@@ -38,14 +38,14 @@ TForm4* ArticleDesk::NewCard(bool toggleOn) {
 }
 
 void ArticleDesk::CardCreated(TForm4& card) {
-  ++FOpenCards;
+  ++openCards_;
   std::erase_if(cards_, [](const QPointer<TForm4>& known) { return known.isNull(); });
   cards_.emplace_back(&card);
 }
 
 void ArticleDesk::CardClosed(TForm4& card) {
-  --FOpenCards;
-  if (FCurrentCard == &card) FCurrentCard.clear();
+  --openCards_;
+  if (currentCard_ == &card) currentCard_.clear();
 }
 
 void ArticleDesk::RenderArticle(TForm4& card) {

@@ -3,6 +3,7 @@
 // the term list's current row into a card.
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -13,8 +14,9 @@ namespace cards {
 
 class ArticleDesk final : public CardHost {
  public:
-  // `editCurrentArticle` is the main window's "Редактировать статью".
-  ArticleDesk(store::Query& termList, std::function<void()> editCurrentArticle);
+  // `openCards` is the main window's count of open cards (FOpenCards), kept up to date here;
+  // `editCurrentArticle` is its "Редактировать статью".
+  ArticleDesk(store::Query& termList, std::int32_t& openCards, std::function<void()> editCurrentArticle);
   // Cards still open are destroyed with the desk.
   ~ArticleDesk() override;
   ArticleDesk(const ArticleDesk&) = delete;
@@ -25,9 +27,9 @@ class ArticleDesk final : public CardHost {
   // open current card a fresh one starts with the toggle off.
   void OpenCard();
 
-  int OpenCards() const { return FOpenCards; }
+  std::int32_t OpenCards() const { return openCards_; }
   // The card most recently created by OpenCard while it is open; nullptr otherwise.
-  TForm4* CurrentCard() const { return FCurrentCard; }
+  TForm4* CurrentCard() const { return currentCard_; }
 
   void CardCreated(TForm4& card) override;
   void CardClosed(TForm4& card) override;
@@ -40,8 +42,8 @@ class ArticleDesk final : public CardHost {
 
   store::Query& termList_;
   std::function<void()> editCurrentArticle_;
-  int FOpenCards = 0;
-  QPointer<TForm4> FCurrentCard;
+  std::int32_t& openCards_;
+  QPointer<TForm4> currentCard_;
   std::vector<QPointer<TForm4>> cards_;
 };
 

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 
+#include "app/KeyPreview.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +21,8 @@
 #include "browse/DeleteTerm.h"
 #include "browse/SectionList.h"
 #include "browse/TermGrid.h"
+#include "cards/ArticleDesk.h"
+#include "cards/ArticleEditing.h"
 #include "platform/DateTimeText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProducerAddress.h"
@@ -51,9 +55,13 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
 
   BuildActions();
   BuildLayout();
+  cards_ = std::make_unique<cards::ArticleDesk>(IBQuery2, FOpenCards, [this] { Action2Execute(); });
+  OpenCardHook = [this] { cards_->OpenCard(); };
   // The about window is not in the program yet.
   JvXPBar1->Item(3).setEnabled(false);
 
+  connect(Action1, &QAction::triggered, this, &TForm1::Action1Execute);
+  connect(Action2, &QAction::triggered, this, &TForm1::Action2Execute);
   connect(Action5, &QAction::triggered, this, &TForm1::Action5Execute);
   connect(Action6, &QAction::triggered, this, &TForm1::Action6Execute);
   connect(JvXPBarCathegory, &widgets::CollapsibleBar::ItemClicked, this, &TForm1::JvXPBarCathegoryItemClick);
@@ -83,9 +91,7 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() {
-  if (keyPreview_) qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
   try {
@@ -98,8 +104,8 @@ void TForm1::FormCreate() {
     IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
     IBQuery2.Open();
     // The HTTP client takes the system proxy here once the producer exchange is in the program.
-    qApp->installEventFilter(this);
-    keyPreview_ = true;
+    keyPreview_ = std::make_unique<KeyPreview>(
+        *this, [this](int key, Qt::KeyboardModifiers shift) { return FormKeyDown(key, shift); });
     FAddIfNotFound = false;
   } catch (const std::exception& error) {
     platform::Boxes().ShowError(error.what());
@@ -114,6 +120,10 @@ void TForm1::LoadSection(std::int32_t section) {
   if (const auto header = browse::SectionHeader(*JvXPBarCathegory, IBDatabase1, section))
     JvXPBar2->SetCaption(platform::ToQString(*header));
 }
+
+cards::TForm4* TForm1::CurrentCard() const { return cards_->CurrentCard(); }
+
+void TForm1::RenderArticle(cards::TForm4& card) { cards_->RenderArticle(card); }
 
 void TForm1::CheckForUpdates() {
   if (UpdateCheckHook) UpdateCheckHook();
@@ -134,6 +144,17 @@ void TForm1::JvXPBar1Items3Click() {}
 void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(programFolder_ + "html/index.html"); }
 
 void TForm1::JvXPBar1Items7Click() { close(); }
+
+void TForm1::Action1Execute() {
+  if (!Form5) return;
+  cards::AddArticle(*Form5, IBSQL1, IBDatabase1, {FPendingTitle, FPendingOrigin, FPendingDescription},
+                    FCurrentSection);
+  DBGridEh1->viewport()->update();
+}
+
+void TForm1::Action2Execute() {
+  if (Form5) cards::EditCurrentArticle(*Form5, IBQuery2, IBDatabase1);
+}
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
 
@@ -167,12 +188,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const auto* click = static_cast<QMouseEvent*>(event);
     if (click->button() == Qt::LeftButton && Image1->rect().contains(click->position().toPoint())) Image1Click();
     return false;
-  }
-  // Key preview: a key reaches this window once, before the control that has the focus.
-  if (keyPreview_ && event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
-      static_cast<QWidget*>(watched)->window() == this) {
-    const auto* press = static_cast<QKeyEvent*>(event);
-    return FormKeyDown(press->key(), press->modifiers());
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/DateTime.h"
@@ -32,8 +33,15 @@ namespace browse {
 class AlphabetStrip;
 class TermGrid;
 }  // namespace browse
+namespace cards {
+class ArticleDesk;
+class TForm4;
+class TForm5;
+}  // namespace cards
 
 namespace app {
+
+class KeyPreview;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -89,17 +97,23 @@ class TForm1 : public QWidget {
   browse::AlphabetStrip* Edit1;
   browse::TermGrid* DBGridEh1;
 
-  // Hooks for the windows that open from here: the card for the grid's current row, and the
-  // producer's update check.
+  // The article editor, created hidden at start-up by the program entry.
+  cards::TForm5* Form5 = nullptr;
+
+  // Hooks for the windows that open from here: the card for the grid's current row (the card
+  // desk's opening unless replaced), and the producer's update check.
   std::function<void()> OpenCardHook;
   std::function<void()> UpdateCheckHook;
 
   const std::string& ProgramFolder() const { return programFolder_; }
-  bool KeyPreview() const { return keyPreview_; }
+  bool KeyPreview() const { return keyPreview_ != nullptr; }
   // The splash to close on the first tick of Timer1.
   void SetSplash(QWidget* splash);
 
   void LoadSection(std::int32_t section);
+  // Cards: the one the next opening reuses, and rendering the term list's current row into one.
+  cards::TForm4* CurrentCard() const;
+  void RenderArticle(cards::TForm4& card);
   void CheckForUpdates();
 
   void JvXPBarCathegoryItemClick(int index);
@@ -109,6 +123,8 @@ class TForm1 : public QWidget {
   void JvXPBar1Items3Click();
   void JvXPBar1Items4Click();
   void JvXPBar1Items7Click();
+  void Action1Execute();
+  void Action2Execute();
   void Action5Execute();
   void Action6Execute();
   void Timer1Timer();
@@ -132,7 +148,9 @@ class TForm1 : public QWidget {
 
   std::string programFolder_;
   QPointer<QWidget> splash_;
-  bool keyPreview_ = false;
+  std::unique_ptr<app::KeyPreview> keyPreview_;
+  // Declared last so the open cards go before the queries they read.
+  std::unique_ptr<cards::ArticleDesk> cards_;
 };
 
 }  // namespace app

@@ -152,8 +152,8 @@ void TForm1::BuildActions() {
   Action4 = newAction(QStringLiteral("Послать изменения производителю"));
   Action5 = newAction(QStringLiteral("Корванд в интернете"));
   Action6 = newAction(QStringLiteral("Форум Корванда"));
-  // The editor and the sending of changes are not in the program yet.
-  for (QAction* later : {Action1, Action2, Action4}) later->setEnabled(false);
+  // The sending of changes is not in the program yet.
+  Action4->setEnabled(false);
 
   TBXPopupMenu1 = new QMenu(this);
   TBXPopupMenu1->addAction(Action1);

@@ -9,6 +9,7 @@
 #include "app/QtMessageBoxes.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
+#include "cards/TForm5.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
 #include "text/MessageSink.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     app::TForm1 form1(platform::ProgramFolder().string());
     form1.SetSplash(splash);
     // The about window, the editor and the update report are created here, hidden, as they join.
+    cards::TForm5 form5;
+    form1.Form5 = &form5;
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
     form1.show();
     exitCode = application.exec();

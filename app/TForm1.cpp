@@ -104,7 +104,7 @@ void TForm1::FormCreate() {
     IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
     IBQuery2.Open();
     // The HTTP client takes the system proxy here once the producer exchange is in the program.
-    keyPreview_ = std::make_unique<KeyPreview>(
+    keyPreview_ = std::make_unique<app::KeyPreview>(
         *this, [this](int key, Qt::KeyboardModifiers shift) { return FormKeyDown(key, shift); });
     FAddIfNotFound = false;
   } catch (const std::exception& error) {

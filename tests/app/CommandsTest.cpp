@@ -1,0 +1,100 @@
+// The outward links, the exit command, the Enter key of the search field and the error box for
+// errors no handler catches.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "browse/TermGrid.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/Ansi.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarItem.h"
+#include "widgets/KorSpeedButton.h"
+
+namespace app_tests {
+namespace {
+
+using testing_support::ansi;
+
+// Takes the place of the browser and the file viewer.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+ public:
+  UrlRecorder() {
+    for (const char* scheme : {"http", "file"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
+  }
+  ~UrlRecorder() override {
+    for (const char* scheme : {"http", "file"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+  std::vector<std::string> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
+};
+
+TEST_F(MainWindowTest, TheLinksOpenTheProducersPagesAndTheLocalPage) {
+  unsetenv("KORVAND_PRODUCER_URL");
+  app::TForm1& form = Start({});
+  UrlRecorder browser;
+  form.JvXPBar1->Item(5).click();
+  form.JvXPBar1->Item(6).click();
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(400, 50), form.Image1->mapToGlobal(QPointF(400, 50)),
+                      Qt::LeftButton, Qt::NoButton, {});
+  QApplication::sendEvent(form.Image1, &release);
+  form.JvXPBar1->Item(4).click();
+  const std::string localPage =
+      QUrl::fromLocalFile(QString::fromStdString(ProgramFolder() + "html/index.html")).toString().toStdString();
+  EXPECT_EQ(browser.opened, (std::vector<std::string>{"http://korvand-med.ru/index.php?id=handbook",
+                                                      "http://korvand-med.ru/forum",
+                                                      "http://korvand-med.ru/index.php?id=handbook", localPage}));
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindow) {
+  app::TForm1& form = Start({});
+  int closed = 0;
+  QObject::connect(&form, &app::TForm1::Closed, [&] { ++closed; });
+  form.JvXPBar1->Item(7).click();
+  EXPECT_EQ(closed, 1);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(MainWindowTest, EnterInTheSearchFieldPressesTheSearchButtonAndNowhereElse) {
+  app::TForm1& form = Start({});
+  QApplication::setActiveWindow(&form);
+  form.JvXPBarSearch->SetCollapsed(false);
+  int searches = 0;
+  QObject::connect(form.KorSpeedButton1, &QAbstractButton::clicked, [&] { ++searches; });
+  auto pressEnter = [](QWidget* target) {
+    target->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), target);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+  };
+  pressEnter(form.JvEdit1);
+  EXPECT_EQ(searches, 1);
+  pressEnter(form.DBGridEh1);
+  EXPECT_EQ(searches, 1);
+}
+
+TEST(ErrorBox, AnErrorNoHandlerCatchesIsShownAndTheProgramGoesOn) {
+  testing_support::ScriptedMessageBoxes boxes;
+  bool later = false;
+  QTimer::singleShot(0, [] { throw std::runtime_error(testing_support::ansi("Ошибка обработчика")); });
+  QTimer::singleShot(0, [&] { later = true; });
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(boxes.Errors(), std::vector<std::string>{ansi("Ошибка обработчика")});
+  EXPECT_TRUE(later);
+}
+
+}  // namespace
+}  // namespace app_tests
+
+#include "CommandsTest.moc"

@@ -1,0 +1,120 @@
+// The main window's frame, bars, commands and grid, and the splash.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+#include "app/TForm14.h"
+#include "browse/AlphabetStrip.h"
+#include "browse/TermGrid.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/Ansi.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarItem.h"
+#include "widgets/KorSpeedButton.h"
+
+namespace app_tests {
+namespace {
+
+using testing_support::ansi;
+
+TEST_F(MainWindowTest, AFixedWindowWithOnlyTheCloseButton) {
+  app::TForm1& form = Start({});
+  EXPECT_EQ(form.windowTitle(), "Корванд - медицинский справочник");
+  EXPECT_EQ(form.size(), QSize(842, 672));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+
+  EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 842, 105));
+  EXPECT_EQ(form.Image1->pixmap().size(), QSize(842, 105));
+  EXPECT_EQ(form.Image1->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(MainWindowTest, TheLeftColumnHoldsTheBarsWithTheirHeadersAndStates) {
+  app::TForm1& form = Start({});
+  const QRect column(form.JvXPBarCathegory->mapTo(&form, QPoint(0, 0)), form.JvXPBarCathegory->size());
+  EXPECT_GE(column.left(), 0);
+  EXPECT_LE(column.right(), 253);
+  EXPECT_GE(column.top(), 105);
+
+  const struct {
+    widgets::CollapsibleBar* bar;
+    const char* caption;
+    bool collapsed;
+    bool visible;
+  } bars[] = {{form.JvXPBarCathegory, "Категории терминов", false, true},
+              {form.JvXPBarSearch, "Поиск", true, true},
+              {form.JvXPBar1, "Действия", true, true},
+              {form.JvXPBarAction, "Действия", false, false}};
+  for (const auto& row : bars) {
+    SCOPED_TRACE(row.caption);
+    EXPECT_EQ(row.bar->Caption(), QString::fromUtf8(row.caption));
+    EXPECT_EQ(row.bar->Collapsed(), row.collapsed);
+    EXPECT_EQ(row.bar->isVisible(), row.visible);
+    EXPECT_FALSE(row.bar->Icon().isNull());
+  }
+  ASSERT_EQ(form.JvXPBarAction->ItemCount(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(form.JvXPBarAction->Item(i).text().isEmpty());
+
+  form.JvXPBarSearch->SetCollapsed(false);
+  EXPECT_EQ(form.JvListBox1->height(), 124);
+  EXPECT_TRUE(form.JvListBox1->isSortingEnabled());
+  EXPECT_EQ(form.JvEdit1->width(), 212);
+  EXPECT_EQ(form.KorSpeedButton1->size(), QSize(22, 22));
+  EXPECT_EQ(form.KorSpeedButton1->mapTo(&form, QPoint(0, 0)).x(),
+            form.JvEdit1->mapTo(&form, QPoint(form.JvEdit1->width(), 0)).x());
+}
+
+TEST_F(MainWindowTest, TheActionsBarListsEveryCommandWithItsHint) {
+  app::TForm1& form = Start({});
+  const struct {
+    const char* caption;
+    const char* hint;
+  } commands[] = {{"Добавить статью", "Добавить статью"},
+                  {"Редактировать статью", "Редактировать статью"},
+                  {"Послать изменения производителю", "Послать изменения производителю"},
+                  {"Показать сведения о программе", ""},
+                  {"Другие программные продукты", ""},
+                  {"Корванд в интернете", "Корванд в интернете"},
+                  {"Форум Корванда", "Форум Корванда"},
+                  {"Выход", "Выход"}};
+  ASSERT_EQ(form.JvXPBar1->ItemCount(), 8);
+  for (int i = 0; i < 8; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(form.JvXPBar1->Item(i).text(), QString::fromUtf8(commands[i].caption));
+    EXPECT_EQ(form.JvXPBar1->Item(i).Hint(), QString::fromUtf8(commands[i].hint));
+  }
+  EXPECT_EQ(form.TBXPopupMenu1->actions(), (QList<QAction*>{form.Action1, form.Action2}));
+}
+
+TEST_F(MainWindowTest, TheListBarHoldsTheStripBandAndTheGrid) {
+  app::TForm1& form = Start({});
+  EXPECT_FALSE(form.JvXPBar2->Collapsible());
+  EXPECT_EQ(Header(), ansi("Общие термины"));
+  EXPECT_EQ(form.Edit1->height(), 25);
+  EXPECT_GE(form.JvXPBar2->mapTo(&form, QPoint(0, 0)).x(), 253);
+  EXPECT_EQ(form.DBGridEh1->columnWidth(0), 250);
+  EXPECT_EQ(form.DBGridEh1->columnWidth(1), 305);
+  EXPECT_GT(form.DBGridEh1->height(), 400);
+  EXPECT_EQ(form.DBGridEh1->mapTo(&form, QPoint(0, 0)).y(), form.Edit1->mapTo(&form, QPoint(0, 25)).y());
+}
+
+TEST(Splash, AFramelessPictureAboveOtherWindowsThatFreesItselfWhenClosed) {
+  auto* splash = new app::TForm14;
+  EXPECT_EQ(splash->size(), QSize(402, 294));
+  EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(splash->testAttribute(Qt::WA_DeleteOnClose));
+  auto* picture = splash->findChild<QLabel*>();
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->pixmap().size(), QSize(402, 294));
+  splash->close();
+}
+
+}  // namespace
+}  // namespace app_tests

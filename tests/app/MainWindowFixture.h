@@ -1,0 +1,57 @@
+#pragma once
+// A program folder in a temporary folder with a handbook database made from the given data, and
+// the main window started on it. The person is scripted.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/TForm1.h"
+#include "platform/QtText.h"
+#include "tests/support/HandbookDatabase.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TempDir.h"
+
+namespace app_tests {
+
+inline std::string Section(int uid, const std::string& name) {
+  return "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (" + std::to_string(uid) + ", \"" + name + "\");";
+}
+
+inline std::string Term(int uid, const std::string& headword, int section, const std::string& origin = "") {
+  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID) values (" +
+         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"x\", " + std::to_string(section) + ");";
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  std::string ProgramFolder() const { return dir_.path().string() + "/"; }
+  std::string DatabaseFile() const { return ProgramFolder() + "DB/HANDBOOK.GDB"; }
+
+  // Makes the database and starts the window on it.
+  app::TForm1& Start(const std::vector<std::string>& lines) {
+    testing_support::MakeHandbookDatabase(dir_, lines, "DB/HANDBOOK.GDB");
+    return StartWithoutDatabase();
+  }
+
+  app::TForm1& StartWithoutDatabase() {
+    form_ = std::make_unique<app::TForm1>(ProgramFolder());
+    form_->show();
+    return *form_;
+  }
+
+  // The headwords the grid shows, Windows-1251.
+  std::vector<std::string> GridHeadwords() const;
+  std::string Header() const;
+  void PressInGrid(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+
+  testing_support::TempDir dir_;
+  testing_support::ScriptedMessageBoxes boxes_;
+  std::unique_ptr<app::TForm1> form_;
+};
+
+}  // namespace app_tests

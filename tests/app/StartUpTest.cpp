@@ -1,0 +1,95 @@
+// Creating the main window on a handbook: the category bar, the first term list, the timers, and
+// a database that cannot be opened.
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+#include "browse/TermGrid.h"
+#include "store/Query.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/Ansi.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarItem.h"
+
+namespace app_tests {
+namespace {
+
+using testing_support::ansi;
+
+TEST_F(MainWindowTest, FillsTheBarInSectionOrderAndListsSectionZeroByHeadword) {
+  app::TForm1& form = Start({Section(2, "Неврология"), Section(0, "Разное  "),
+                             Section(1, "Кардиология"), Term(1, "Язва", 0), Term(2, "Анемия", 0),
+                             Term(3, "Гастрит", 0), Term(4, "Аритмия", 1)});
+  EXPECT_TRUE(boxes_.Shown().empty());
+  ASSERT_EQ(form.JvXPBarCathegory->ItemCount(), 3);
+  const char* const captions[] = {"Разное", "Кардиология", "Неврология"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(form.JvXPBarCathegory->Item(i).text(), QString::fromUtf8(captions[i]));
+    EXPECT_EQ(form.JvXPBarCathegory->Item(i).Tag(), i);
+  }
+  EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Гастрит"), ansi("Язва")}));
+  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 0);
+  EXPECT_EQ(Header(), ansi("Общие термины"));  // whatever section 0 is called
+  EXPECT_EQ(form.FCurrentSection, 0);
+  EXPECT_EQ(form.FOpenCards, 0);
+  EXPECT_FALSE(form.FAddIfNotFound);
+  EXPECT_TRUE(form.KeyPreview());
+  EXPECT_FALSE(form.IBQuery1.IsOpen());
+}
+
+TEST_F(MainWindowTest, NoSectionsGiveAnEmptyBarAndSectionZeroIsStillListed) {
+  app::TForm1& form = Start({Term(1, "Анемия", 0), Term(2, "Аритмия", 1)});
+  EXPECT_TRUE(boxes_.Shown().empty());
+  EXPECT_EQ(form.JvXPBarCathegory->ItemCount(), 0);
+  EXPECT_EQ(GridHeadwords(), std::vector<std::string>{ansi("Анемия")});
+}
+
+TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWorkingWindow) {
+  app::TForm1& form = StartWithoutDatabase();
+  ASSERT_EQ(boxes_.Errors().size(), 1u);
+  EXPECT_FALSE(boxes_.Errors()[0].empty());
+  EXPECT_EQ(form.JvXPBarCathegory->ItemCount(), 0);
+  EXPECT_EQ(form.DBGridEh1->model()->rowCount(), 0);
+  EXPECT_FALSE(form.KeyPreview());
+
+  // Still a window: keys and the timers do what they do, nothing more.
+  PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
+  int checks = 0;
+  form.UpdateCheckHook = [&] { ++checks; };
+  form.Timer1Timer();
+  EXPECT_EQ(checks, 1);
+  EXPECT_EQ(boxes_.Shown().size(), 1u);
+  bool closed = false;
+  QObject::connect(&form, &app::TForm1::Closed, [&] { closed = true; });
+  form.JvXPBar1->Item(7).click();
+  EXPECT_TRUE(closed);
+}
+
+TEST_F(MainWindowTest, TheFirstTickClosesTheSplashOnceAndEveryTickChecksForUpdates) {
+  app::TForm1& form = Start({Section(0, "Общие термины")});
+  EXPECT_TRUE(form.Timer1->isActive());
+  EXPECT_EQ(form.Timer1->interval(), 3000);
+  EXPECT_TRUE(form.Timer2->isActive());
+  EXPECT_EQ(form.Timer2->interval(), 3600000);
+
+  QPointer<QWidget> splash = new QWidget;
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->show();
+  form.SetSplash(splash);
+  int checks = 0;
+  form.UpdateCheckHook = [&] {
+    EXPECT_FALSE(splash && splash->isVisible()) << "the splash must be gone before the check";
+    ++checks;
+  };
+  form.Timer1Timer();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(splash.isNull());
+  EXPECT_FALSE(form.Timer1->isActive());
+  EXPECT_EQ(checks, 1);
+  form.Timer2Timer();
+  EXPECT_EQ(checks, 2);
+  EXPECT_TRUE(form.Timer2->isActive());
+}
+
+}  // namespace
+}  // namespace app_tests

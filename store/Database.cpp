@@ -63,15 +63,27 @@ DatabaseClient::DatabaseClient(Database& database) : database_(&database) {
   database_->impl_->clients.push_back(this);
 }
 
-DatabaseClient::~DatabaseClient() { std::erase(database_->impl_->clients, this); }
+DatabaseClient::~DatabaseClient() {
+  if (database_) std::erase(database_->impl_->clients, this);
+}
 
-Firebird::IAttachment* DatabaseClient::Attachment() { return database_->impl_->Attach(*database_); }
+Firebird::IAttachment* DatabaseClient::Attachment() {
+  if (!database_) throw DatabaseError("The database of this statement no longer exists");
+  return database_->impl_->Attach(*database_);
+}
 
-Firebird::ITransaction* DatabaseClient::Transaction() { return database_->impl_->Begin(*database_); }
+Firebird::ITransaction* DatabaseClient::Transaction() {
+  if (!database_) throw DatabaseError("The database of this statement no longer exists");
+  return database_->impl_->Begin(*database_);
+}
 
 Database::Database() : impl_(std::make_unique<Impl>()) {}
 
-Database::~Database() { Close(); }
+// Statement objects that outlive the database (members destroyed in the other order) only fail.
+Database::~Database() {
+  Close();
+  for (DatabaseClient* client : impl_->clients) client->database_ = nullptr;
+}
 
 void Database::SetDatabaseName(std::string name) { impl_->name = std::move(name); }
 

@@ -15,8 +15,6 @@ class DatabaseClient {
   DatabaseClient(const DatabaseClient&) = delete;
   DatabaseClient& operator=(const DatabaseClient&) = delete;
 
-  Database& Owner() const { return *database_; }
-
   // Before the transaction commits or rolls back (not on commit retaining).
   virtual void TransactionEnding() {}
   // Before the connection closes: prepared statements must go now.
@@ -26,7 +24,8 @@ class DatabaseClient {
   Firebird::ITransaction* Transaction();
 
  private:
-  Database* database_;
+  friend class Database;
+  Database* database_;  // null once the database is destroyed
 };
 
 }  // namespace store

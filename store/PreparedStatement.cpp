@@ -15,8 +15,9 @@ bool IsInteger(unsigned type, int scale) {
   return scale == 0 && (type == SQL_SHORT || type == SQL_LONG || type == SQL_INT64);
 }
 
-// Output layout: texts and integers as they come, text blobs inline, the rest as text.
-Firebird::IMessageMetadata* MakeRowLayout(Firebird::IMessageMetadata* original) {
+// Output layout: texts and integers as they come, the rest as text; text blobs inline, or, with
+// `blobsInline` false, as blob ids to be read one by one.
+Firebird::IMessageMetadata* MakeRowLayout(Firebird::IMessageMetadata* original, bool blobsInline) {
   fb::Status status;
   Firebird::IMetadataBuilder* builder = original->getBuilder(&status);
   try {
@@ -24,6 +25,7 @@ Firebird::IMessageMetadata* MakeRowLayout(Firebird::IMessageMetadata* original) 
     for (unsigned i = 0; i < count; ++i) {
       const unsigned type = original->getType(&status, i) & ~1u;
       if (type == SQL_TEXT || type == SQL_VARYING || IsInteger(type, original->getScale(&status, i))) continue;
+      if (type == SQL_BLOB && !blobsInline) continue;
       builder->setType(&status, i, SQL_VARYING);
       builder->setSubType(&status, i, 0);
       builder->setScale(&status, i, 0);
@@ -51,6 +53,16 @@ void PreparedStatement::Prepare(Firebird::IAttachment* attachment,
                                 Firebird::ITransaction* transaction, const std::string& sql) {
   Release();
   fb::Status status;
+  try {
+    PrepareNow(attachment, transaction, sql, status);
+  } catch (...) {
+    Release();
+    throw;
+  }
+}
+
+void PreparedStatement::PrepareNow(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
+                                   const std::string& sql, fb::Status& status) {
   fb::Guarded([&] {
     statement_ = attachment->prepare(&status, transaction, static_cast<unsigned>(sql.size()),
                                      sql.data(), fb::kDialect,
@@ -60,7 +72,8 @@ void PreparedStatement::Prepare(Firebird::IAttachment* attachment,
     if (select_) {
       Firebird::IMessageMetadata* original = statement_->getOutputMetadata(&status);
       try {
-        rowLayout_ = MakeRowLayout(original);
+        rowLayout_ = MakeRowLayout(original, true);
+        blobRowLayout_ = MakeRowLayout(original, false);
       } catch (...) {
         original->release();
         throw;
@@ -73,6 +86,8 @@ void PreparedStatement::Prepare(Firebird::IAttachment* attachment,
 void PreparedStatement::Release() {
   if (rowLayout_) rowLayout_->release();
   rowLayout_ = nullptr;
+  if (blobRowLayout_) blobRowLayout_->release();
+  blobRowLayout_ = nullptr;
   if (!statement_) return;
   try {
     fb::Status status;

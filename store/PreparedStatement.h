@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace store {
+namespace fb {
+class Status;
+}
 
 class PreparedStatement {
  public:
@@ -25,14 +28,20 @@ class PreparedStatement {
   bool IsSelect() const { return select_; }
   Firebird::IStatement* Get() const { return statement_; }
 
-  // Layout of fetched rows (select only).
+  // Layout of fetched rows (select only): text blobs inline, up to 32765 bytes each.
   Firebird::IMessageMetadata* RowLayout() const { return rowLayout_; }
+  // The same with blobs as ids, for rows whose blobs are longer.
+  Firebird::IMessageMetadata* BlobRowLayout() const { return blobRowLayout_; }
   // Parameter layout for the given texts (all VARYING, Windows-1251); caller releases it.
   Firebird::IMessageMetadata* ParameterLayout(const std::vector<unsigned>& lengths) const;
 
  private:
+  void PrepareNow(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
+                  const std::string& sql, fb::Status& status);
+
   Firebird::IStatement* statement_ = nullptr;
   Firebird::IMessageMetadata* rowLayout_ = nullptr;
+  Firebird::IMessageMetadata* blobRowLayout_ = nullptr;
   bool select_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <functional>
 
 #include "store/TextCompare.h"
 #include "store/DataSource.h"
@@ -40,7 +41,30 @@ std::vector<ColumnLayout> ReadLayout(Firebird::IMessageMetadata* layout, std::ve
   });
 }
 
-void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const unsigned char* message) {
+std::string ReadBlob(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction, const ISC_QUAD& id) {
+  fb::Status status;
+  Firebird::IBlob* blob = attachment->openBlob(&status, transaction, const_cast<ISC_QUAD*>(&id), 0, nullptr);
+  std::string text;
+  try {
+    char buffer[32768];
+    for (;;) {
+      unsigned length = 0;
+      const int result = blob->getSegment(&status, sizeof buffer, buffer, &length);
+      if (result != Firebird::IStatus::RESULT_OK && result != Firebird::IStatus::RESULT_SEGMENT) break;
+      text.append(buffer, length);
+    }
+    blob->close(&status);
+  } catch (...) {
+    blob->release();
+    throw;
+  }
+  return text;
+}
+
+using BlobReader = std::function<std::string(const ISC_QUAD&)>;
+
+void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const unsigned char* message,
+                const BlobReader& readBlob) {
   if (*reinterpret_cast<const short*>(message + c.nullOffset)) return;  // stays NULL
   const unsigned char* value = message + c.offset;
   char digits[24];
@@ -61,6 +85,12 @@ void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const 
     case SQL_SHORT: { std::int16_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
     case SQL_LONG: { std::int32_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
     case SQL_INT64: { std::int64_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
+    case SQL_BLOB: {
+      ISC_QUAD id;
+      std::memcpy(&id, value, sizeof id);
+      rows.Set(row, column, readBlob(id));
+      break;
+    }
     default: break;
   }
 }
@@ -95,8 +125,8 @@ struct Query::Impl : DatabaseClient {
     for (DataSource* source : std::vector(sources)) announce(*source);
   }
 
-  void CloseRows() {
-    const bool wasOpen = open;
+  void CloseRows(bool announce = true) {
+    const bool wasOpen = open && announce;
     state = EditState::Browse;
     open = false;
     names.clear();
@@ -109,13 +139,29 @@ struct Query::Impl : DatabaseClient {
   void Run() {
     Firebird::ITransaction* transaction = Transaction();
     if (!statement.IsPrepared()) statement.Prepare(Attachment(), transaction, sql);
-    fb::Status status;
     if (!statement.IsSelect()) {
+      fb::Status status;
       fb::Guarded([&] { statement.Get()->execute(&status, transaction, nullptr, nullptr, nullptr, nullptr); });
       return;
     }
-    Firebird::IMessageMetadata* layout = statement.RowLayout();
+    try {
+      Fetch(statement.RowLayout(), transaction);
+    } catch (const DatabaseError& error) {
+      // A text blob longer than an inline text: fetch again, reading blobs one by one.
+      if (!error.HasCode(isc_string_truncation)) throw;
+      Fetch(statement.BlobRowLayout(), transaction);
+    }
+    open = true;
+    current = rows.RowCount() > 0 ? 0 : -1;
+    eof = current < 0;
+    Tell([](DataSource& s) { s.AnnounceListReset(); });
+  }
+
+  void Fetch(Firebird::IMessageMetadata* layout, Firebird::ITransaction* transaction) {
+    fb::Status status;
     const std::vector<ColumnLayout> columns = ReadLayout(layout, names);
+    Firebird::IAttachment* attachment = Attachment();
+    const BlobReader readBlob = [&](const ISC_QUAD& id) { return ReadBlob(attachment, transaction, id); };
     rows.Reset(static_cast<int>(columns.size()));
     fb::Guarded([&] {
       MessageBuffer message(layout->getMessageLength(&status));
@@ -125,7 +171,7 @@ struct Query::Impl : DatabaseClient {
         while (cursor->fetchNext(&status, message.Data()) == Firebird::IStatus::RESULT_OK) {
           const int row = rows.AppendRow();
           for (size_t i = 0; i < columns.size(); ++i) {
-            StoreValue(rows, row, static_cast<int>(i), columns[i], message.Data());
+            StoreValue(rows, row, static_cast<int>(i), columns[i], message.Data(), readBlob);
           }
         }
         cursor->close(&status);
@@ -134,10 +180,6 @@ struct Query::Impl : DatabaseClient {
         throw;
       }
     });
-    open = true;
-    current = rows.RowCount() > 0 ? 0 : -1;
-    eof = current < 0;
-    Tell([](DataSource& s) { s.AnnounceListReset(); });
   }
 
   int Column(std::string_view name) const {
@@ -189,11 +231,14 @@ void Query::SetSQL(std::string sql) {
 const std::string& Query::SQL() const { return impl_->sql; }
 
 void Query::Open() {
-  Close();
+  // Views hear one reset: the new rows, or the empty list when the statement fails.
+  const bool wasOpen = impl_->open;
+  impl_->CloseRows(false);
   try {
     impl_->Run();
   } catch (...) {
-    impl_->CloseRows();
+    impl_->CloseRows(false);
+    if (wasOpen) impl_->Tell([](DataSource& s) { s.AnnounceListReset(); });
     throw;
   }
 }

@@ -49,8 +49,10 @@ TEST(DataSourceTest, AnnouncesMovesAndChangesOfTheList) {
   list.MoveTo(1);
   list.Delete();
   database.Commit();  // the end of the transaction closes the list
+  list.Open();
+  list.Open();        // re-querying an open list: one announcement, with the new rows
   EXPECT_EQ(heard, (std::vector<std::string>{"reset 3", "moved 2", "changed 2", "moved 1", "removed 1",
-                                             "moved 1", "reset 0"}));
+                                             "moved 1", "reset 0", "reset 2", "reset 2"}));
 
   source.Unsubscribe(id);
   heard.clear();

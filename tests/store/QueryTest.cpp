@@ -88,6 +88,13 @@ TEST_F(QueryTest, LongDescriptionsAndEveryRowComeBackWhole) {
   query.Open();
   ASSERT_EQ(query.RecordCount(), 1);
   EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText);
+
+  // Longer than any text a statement can carry: made by the server, read blob by blob.
+  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = DESCRIPTION || DESCRIPTION where EUPH_UID = 2");
+  query.Open();
+  ASSERT_EQ(query.RecordCount(), 1);
+  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText + longText);
+  EXPECT_EQ(query.FieldByName("EUPHEMIZM").AsString(), ansi("Анамнез"));
 }
 
 TEST_F(QueryTest, NavigationAndReplacingTheTextCloses) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/Query.h"
@@ -113,6 +115,18 @@ TEST_F(TransactionTest, AFailedFinalCommitRollsBack) {
   Execute(database, "insert into EUPHEMIZMS (EUPHEMIZM, SECTION_UID) values (\"Bronchitis\", 0)");
   database.Close();
   EXPECT_EQ(TermsAfterReopen(), 2);
+}
+
+TEST_F(TransactionTest, QueriesThatOutliveTheirDatabaseOnlyFail) {
+  auto database = std::make_unique<Database>();
+  database->Open(file_.string());
+  Query query(*database);
+  query.SetSQL(std::string(statements::SelectFirstSectionTerms));
+  query.Open();
+  database.reset();  // commits and closes the query
+  EXPECT_FALSE(query.IsOpen());
+  EXPECT_THROW(query.Open(), DatabaseError);
+  EXPECT_EQ(TermsAfterReopen(), 1);
 }
 
 TEST_F(TransactionTest, OpeningAMissingFileFailsWithTheServersMessage) {

@@ -76,6 +76,23 @@ TEST_F(BrowsingTest, ASectionWithoutAnItemIsListedUnderItsOwnNameWithoutAnError)
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
+TEST_F(BrowsingTest, AListingTheDatabaseRefusesIsShownAndLeavesTheGridEmpty) {
+  app::TForm1& form = Start(Handbook());
+  form.IBDatabase1.Close();
+  form.IBDatabase1.SetDatabaseName(ProgramFolder() + "DB/GONE.GDB");
+  // A real mouse click, so the error takes the road of every event.
+  QWidget& item = form.JvXPBarCathegory->Item(1);
+  const QPointF at(5, 5);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, item.mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+    QApplication::sendEvent(&item, &event);
+  }
+  EXPECT_EQ(boxes_.Errors().size(), 1u);
+  EXPECT_TRUE(GridHeadwords().empty());
+  EXPECT_EQ(Header(), ansi("Общие термины"));
+}
+
 TEST_F(BrowsingTest, CtrlDeleteAnsweredCancelKeepsTheTerm) {
   app::TForm1& form = Start(Handbook());
   form.IBQuery2.MoveTo(1);

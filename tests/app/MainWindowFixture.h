@@ -41,6 +41,8 @@ class MainWindowTest : public ::testing::Test {
   app::TForm1& StartWithoutDatabase() {
     form_ = std::make_unique<app::TForm1>(ProgramFolder());
     form_->show();
+    // Lay the bars out, as the event loop would before the first paint.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     return *form_;
   }
 

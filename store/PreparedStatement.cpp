@@ -7,7 +7,7 @@
 namespace store {
 namespace {
 
-constexpr unsigned kLongestText = 32765;  // the longest VARYING the engine returns
+constexpr unsigned kLongestText = PreparedStatement::kLongestText;
 constexpr unsigned kCharsetWin1251 = 52;
 constexpr unsigned kCharsetNone = 0;
 
@@ -110,10 +110,11 @@ Firebird::IMessageMetadata* PreparedStatement::ParameterLayout(
       original->release();
       original = nullptr;
       for (unsigned i = 0; i < lengths.size(); ++i) {
-        builder->setType(&status, i, SQL_VARYING);
-        builder->setSubType(&status, i, 0);
+        const bool blob = lengths[i] > kLongestText;
+        builder->setType(&status, i, blob ? SQL_BLOB : SQL_VARYING);
+        builder->setSubType(&status, i, blob ? 1 : 0);
         builder->setScale(&status, i, 0);
-        builder->setLength(&status, i, lengths[i] == 0 ? 1 : lengths[i]);
+        if (!blob) builder->setLength(&status, i, lengths[i] == 0 ? 1 : lengths[i]);
         builder->setCharSet(&status, i, kCharsetWin1251);
       }
       Firebird::IMessageMetadata* layout = builder->getMetadata(&status);

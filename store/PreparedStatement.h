@@ -32,8 +32,11 @@ class PreparedStatement {
   Firebird::IMessageMetadata* RowLayout() const { return rowLayout_; }
   // The same with blobs as ids, for rows whose blobs are longer.
   Firebird::IMessageMetadata* BlobRowLayout() const { return blobRowLayout_; }
-  // Parameter layout for the given texts (all VARYING, Windows-1251); caller releases it.
+  // Parameter layout for texts of the given lengths: VARYING, Windows-1251, or a text blob for one
+  // longer than kLongestText. The caller releases it.
   Firebird::IMessageMetadata* ParameterLayout(const std::vector<unsigned>& lengths) const;
+
+  static constexpr unsigned kLongestText = 32765;  // the longest VARYING the engine takes
 
  private:
   void PrepareNow(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,

@@ -70,7 +70,7 @@ struct Query::Impl : DatabaseClient {
       FetchRows(statement, statement.RowLayout(), Attachment(), transaction, names, rows);
     } catch (const DatabaseError& error) {
       // A text blob longer than an inline text: fetch again, reading blobs one by one.
-      if (!error.HasCode(isc_string_truncation)) throw;
+      if (!error.HasCode(isc_string_truncation) && !error.HasCode(isc_blob_truncation)) throw;
       FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows);
     }
     open = true;

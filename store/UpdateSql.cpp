@@ -1,5 +1,8 @@
 #include "store/UpdateSql.h"
 
+#include <ibase.h>
+
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -52,6 +55,24 @@ std::string ReplaceParameters(const std::string& sql, std::vector<Parameter>& pa
     }
   }
   return out;
+}
+
+// A text too long for a VARYING parameter goes as a blob.
+ISC_QUAD WriteBlob(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction, const std::string& text) {
+  fb::Status status;
+  ISC_QUAD id{};
+  Firebird::IBlob* blob = attachment->createBlob(&status, transaction, &id, 0, nullptr);
+  try {
+    for (size_t at = 0; at < text.size(); at += PreparedStatement::kLongestText) {
+      const size_t length = std::min<size_t>(PreparedStatement::kLongestText, text.size() - at);
+      blob->putSegment(&status, static_cast<unsigned>(length), text.data() + at);
+    }
+    blob->close(&status);
+  } catch (...) {
+    blob->release();
+    throw;
+  }
+  return id;
 }
 
 struct Prepared {
@@ -117,6 +138,11 @@ void UpdateSql::Apply(UpdateKind kind, const FieldValues& newValues, const Field
         unsigned char* field = message.Data() + layout->getOffset(&status, i);
         const short isNull = values[i]->has_value() ? 0 : -1;
         std::memcpy(message.Data() + layout->getNullOffset(&status, i), &isNull, sizeof isNull);
+        if (lengths[i] > PreparedStatement::kLongestText) {
+          const ISC_QUAD id = WriteBlob(impl_->Attachment(), transaction, **values[i]);
+          std::memcpy(field, &id, sizeof id);
+          continue;
+        }
         const unsigned short length = static_cast<unsigned short>(lengths[i]);
         std::memcpy(field, &length, sizeof length);
         if (length) std::memcpy(field + 2, (*values[i])->data(), length);

@@ -1,7 +1,8 @@
 #pragma once
 // The statements that write an edited row back: modify, insert and delete. A parameter :NAME is
 // bound from the row's new value of field NAME, :OLD_NAME from its value as fetched; values go as
-// Windows-1251 text and the server converts them to the column's type.
+// Windows-1251 text (a text over 32765 bytes as a text blob) and the server converts them to the
+// column's type.
 #include <memory>
 #include <string>
 

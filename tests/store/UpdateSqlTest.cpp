@@ -63,6 +63,17 @@ TEST_F(UpdateSqlTest, PostWritesTheNewValuesKeyedByTheKeyAsFetched) {
   EXPECT_EQ(Stored("EUPHEMIZM", 3), ansi("Вакцина"));
 }
 
+TEST_F(UpdateSqlTest, ALongDescriptionIsWrittenAndReadWhole) {
+  std::string description;
+  for (int i = 0; description.size() < 70000; ++i) description += ansi("Абзац ") + std::to_string(i) + ".\r\n";
+  list_.Edit();
+  list_.SetFieldText("DESCRIPTION", description);
+  list_.Post();
+  list_.Open();
+  EXPECT_EQ(list_.FieldByName("DESCRIPTION").AsString(), description);
+  EXPECT_EQ(list_.FieldByName("EUPHEMIZM").AsString(), ansi("Анамнез"));
+}
+
 TEST_F(UpdateSqlTest, NullValuesAreBoundAsNull) {
   list_.MoveTo(1);
   list_.Edit();

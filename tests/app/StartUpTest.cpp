@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include "browse/TermGrid.h"
 #include "store/Query.h"
 #include "tests/app/MainWindowFixture.h"
@@ -63,6 +67,27 @@ TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWork
   QObject::connect(&form, &app::TForm1::Closed, [&] { closed = true; });
   form.JvXPBar1->Item(7).click();
   EXPECT_TRUE(closed);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowCommitsWhatIsStillOpen) {
+  app::TForm1& form = Start({Section(0, "Общие термины"), Term(1, "Анемия", 0)});
+  form.IBSQL1.SetSQL("insert into EUPHEMIZMS (EUPHEMIZM, DESCRIPTION, SECTION_UID) values (\"" + ansi("Бронхит") +
+                     "\", \"x\", 0)");
+  form.IBSQL1.ExecQuery();
+  form.close();
+  form_.reset();
+  StartWithoutDatabase();
+  EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
+}
+
+TEST(Program, WithoutADisplaySaysSoAndEndsWithAnError) {
+  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" KORVAND_EXECUTABLE
+                              "' 2>&1 >/dev/null | grep -q 'needs a display'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << "no message";
+  const int status = std::system("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" KORVAND_EXECUTABLE
+                                 "' >/dev/null 2>&1");
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 TEST_F(MainWindowTest, TheFirstTickClosesTheSplashOnceAndEveryTickChecksForUpdates) {

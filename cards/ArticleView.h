@@ -3,7 +3,6 @@
 // with the link's href exactly as the markup wrote it. QTextBrowser's own signal hands out a
 // parsed QUrl, which loses the leading space of " Гастрит." and decodes percent signs, so the
 // raw href is looked up in the document instead.
-#include <QPoint>
 #include <QString>
 #include <QTextBrowser>
 

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTextBlock>
 #include <QToolBar>
 
 #include <memory>

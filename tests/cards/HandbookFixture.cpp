@@ -5,9 +5,7 @@
 #include "store/LocateRow.h"
 #include "store/QuoteLiteral.h"
 #include "store/Statements.h"
-#include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
-#include "text/Cp1251.h"
 
 namespace cards_testing {
 namespace {

@@ -151,10 +151,10 @@ TEST_F(CardWindowTest, ClosingTheNewestCardNeverLetsTheNextOpeningTouchIt) {
   first.Action2->trigger();
   QPointer<TForm4> second = &Open(kStomach);
   second->close();
+  EXPECT_EQ(openCards_, 1);
+  EXPECT_EQ(desk_->CurrentCard(), nullptr) << "forgotten at once, before the window is destroyed";
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(second.isNull());
-  EXPECT_EQ(openCards_, 1);
-  EXPECT_EQ(desk_->CurrentCard(), nullptr);
 
   TForm4& fresh = Open(kGastroptosis);
 

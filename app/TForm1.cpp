@@ -9,18 +9,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
 
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "browse/AlphabetJump.h"
 #include "browse/AlphabetStrip.h"
 #include "browse/Categories.h"
 #include "browse/DeleteTerm.h"
+#include "browse/SearchResultList.h"
 #include "browse/SectionList.h"
 #include "browse/TermGrid.h"
+#include "browse/TermSearch.h"
 #include "cards/ArticleDesk.h"
 #include "cards/ArticleEditing.h"
 #include "platform/DateTimeText.h"
@@ -28,6 +33,7 @@
 #include "platform/ProducerAddress.h"
 #include "platform/QtText.h"
 #include "platform/ShellOpen.h"
+#include "store/LocateRow.h"
 #include "store/OpenHandbookDatabase.h"
 #include "store/Statements.h"
 #include "widgets/CollapsibleBar.h"
@@ -76,6 +82,9 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
           [this](char letter) { browse::JumpToLetter(IBQuery2, *DBGridEh1, letter); });
   connect(Edit1, &browse::AlphabetStrip::pressedWithoutLetter, this,
           [this] { browse::JumpToLetter(IBQuery2, *DBGridEh1, std::nullopt); });
+  connect(KorSpeedButton1, &QAbstractButton::clicked, this, &TForm1::KorSpeedButton1Click);
+  connect(JvListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::JvListBox1DblClick);
+  connect(JvXPBarSearch, &widgets::CollapsibleBar::CollapsedChange, this, &TForm1::JvXPBarSearchCollapsedChange);
   connect(DBGridEh1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { TBXPopupMenu1->popup(DBGridEh1->viewport()->mapToGlobal(at)); });
 
@@ -169,6 +178,39 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Timer2Timer() { CheckForUpdates(); }
+
+void TForm1::KorSpeedButton1Click() {
+  if (browse::SearchTerms(IBQuery3, platform::FromQString(JvEdit1->text()))) IBQuery3AfterOpen();
+}
+
+void TForm1::IBQuery3AfterOpen() {
+  const int hits = browse::ListSearchHits(IBQuery3, *JvListBox1);
+  if (hits == 0 && !FAddIfNotFound) platform::Boxes().ShowMessage(browse::NothingFoundMessage());
+  if (hits == 1) {
+    JvListBox1->setCurrentRow(0);
+    JvListBox1DblClick();
+  }
+  if (hits == 0 && FAddIfNotFound) {
+    Action1Execute();
+    FAddIfNotFound = false;
+  }
+}
+
+void TForm1::JvListBox1DblClick() {
+  const std::optional<std::int32_t> key = browse::SelectedTermKey(*JvListBox1);
+  if (!IBQuery3.IsOpen() || !key) return;
+  const std::string keyText = std::to_string(*key);
+  if (!store::LocateRow(IBQuery3, "EUPH_UID", keyText)) return;
+  const std::int32_t section = IBQuery3.FieldByName("SECTION_UID").AsInteger();
+  if (section != FCurrentSection) LoadSection(section);
+  // A term deleted since the search is gone from the list: no card rather than another term's.
+  if (!store::LocateRow(IBQuery2, "EUPH_UID", keyText)) return;
+  DBGridEh1DblClick();
+}
+
+void TForm1::JvXPBarSearchCollapsedChange(bool collapsing) {
+  if (!collapsing) JvEdit1->setFocus(Qt::OtherFocusReason);
+}
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && JvEdit1->hasFocus()) {

@@ -129,6 +129,12 @@ class TForm1 : public QWidget {
   void Action6Execute();
   void Timer1Timer();
   void Timer2Timer();
+  // The search bar: the search command, the result list rebuilt after each search, opening an
+  // entry, and the focus to the field when the bar opens.
+  void KorSpeedButton1Click();
+  void IBQuery3AfterOpen();
+  void JvListBox1DblClick();
+  void JvXPBarSearchCollapsedChange(bool collapsing);
   // Sees every key press before the focused control once key preview is on; true consumes it.
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 

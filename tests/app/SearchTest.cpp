@@ -1,0 +1,277 @@
+// The search bar through the main window: searching, the result list, opening hits in their
+// category, the add-if-not-found road of the import tool, and the alphabet strip over the grid.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "browse/AlphabetLetter.h"
+#include "browse/AlphabetStrip.h"
+#include "browse/TermGrid.h"
+#include "cards/TForm4.h"
+#include "cards/TForm5.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/Ansi.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/KorSpeedButton.h"
+
+namespace app_tests {
+namespace {
+
+using platform::MessageAnswer;
+using testing_support::ansi;
+using testing_support::ShownMessage;
+
+std::vector<std::string> Handbook() {
+  return {Section(0, "Общие термины"),    Section(1, "Кардиология"),  Section(2, "Инфекции"),
+          Term(1, "Анемия", 0),            Term(2, "Гастрит", 0, "греч. gaster - желудок"),
+          Term(3, "Кардиалгия", 0),        Term(4, "Тахикардия", 1), Term(5, "Брадикардия", 1),
+          Term(6, "Аритмия", 1),           Term(7, "Эндокардит", 2), Term(8, "Тиф", 2)};
+}
+
+struct Entry {
+  std::string text;
+  int key;
+  bool operator==(const Entry&) const = default;
+};
+
+class SearchTest : public MainWindowTest {
+ protected:
+  SearchTest() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+    // The editor keeps its placement among the user's settings.
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_.path() / "config").string()));
+  }
+  ~SearchTest() override {
+    form_.reset();
+    if (savedConfigHome_.isNull()) {
+      qunsetenv("XDG_CONFIG_HOME");
+    } else {
+      qputenv("XDG_CONFIG_HOME", savedConfigHome_);
+    }
+  }
+
+  app::TForm1& StartHandbook() {
+    app::TForm1& form = Start(Handbook());
+    form.Form5 = &editor_;
+    QApplication::setActiveWindow(&form);
+    form.JvXPBarSearch->SetCollapsed(false);
+    return form;
+  }
+
+  // Types the text into the search field and presses Enter there, as the person does.
+  void Search(const char* typedUtf8) {
+    form_->JvEdit1->setText(QString::fromUtf8(typedUtf8));
+    form_->JvEdit1->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form_->JvEdit1, &enter);
+  }
+
+  std::vector<Entry> Entries() const {
+    std::vector<Entry> entries;
+    for (int row = 0; row < form_->JvListBox1->count(); ++row) {
+      const QListWidgetItem* item = form_->JvListBox1->item(row);
+      entries.push_back({platform::FromQString(item->text()), item->data(Qt::UserRole).toInt()});
+    }
+    return entries;
+  }
+
+  void DoubleClickEntry(int row) const {
+    QListWidget& list = *form_->JvListBox1;
+    const QPoint at = list.visualItemRect(list.item(row)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+      QApplication::sendEvent(list.viewport(), &event);
+    }
+  }
+
+  std::string CurrentHeadword() const { return form_->IBQuery2.FieldByName("EUPHEMIZM").AsString(); }
+
+  // The key of the article the open card shows; 0 when no card is open.
+  int CardKey() const {
+    const cards::TForm4* card = form_->CurrentCard();
+    return card && card->isVisible() ? card->FEuphUid : 0;
+  }
+
+  cards::TForm5 editor_;
+  QByteArray savedConfigHome_;
+};
+
+TEST_F(SearchTest, HitsFromEveryCategoryAreListedAndOpenInTheirOwnCategory) {
+  app::TForm1& form = StartHandbook();
+  Search("КАРД");
+  EXPECT_EQ(Entries(), (std::vector<Entry>{{ansi("Брадикардия"), 5},
+                                           {ansi("Кардиалгия"), 3},
+                                           {ansi("Тахикардия"), 4},
+                                           {ansi("Эндокардит"), 7}}));
+  EXPECT_TRUE(boxes_.Shown().empty());
+  EXPECT_EQ(CardKey(), 0) << "several hits open nothing by themselves";
+
+  DoubleClickEntry(3);
+  EXPECT_EQ(form.FCurrentSection, 2);
+  EXPECT_EQ(Header(), ansi("Инфекции"));
+  EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Тиф"), ansi("Эндокардит")}));
+  EXPECT_EQ(CurrentHeadword(), ansi("Эндокардит"));
+  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 1);
+  EXPECT_EQ(CardKey(), 7);
+
+  DoubleClickEntry(0);
+  EXPECT_EQ(form.FCurrentSection, 1);
+  EXPECT_EQ(Header(), ansi("Кардиология"));
+  EXPECT_EQ(CurrentHeadword(), ansi("Брадикардия"));
+  EXPECT_EQ(CardKey(), 5);
+
+  // Within the category already shown the list stays and only the row moves.
+  form.IBQuery2.MoveTo(0);
+  DoubleClickEntry(2);
+  EXPECT_EQ(form.FCurrentSection, 1);
+  EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
+  EXPECT_EQ(CardKey(), 4);
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(SearchTest, ASingleHitOpensAtOnceInItsCategory) {
+  app::TForm1& form = StartHandbook();
+  form.LoadSection(1);
+  Search("GASTER");  // only in the origin, written there in lower case
+  EXPECT_EQ(Entries(), (std::vector<Entry>{{ansi("Гастрит"), 2}}));
+  EXPECT_EQ(form.JvListBox1->currentRow(), 0);
+  EXPECT_EQ(form.FCurrentSection, 0);
+  EXPECT_EQ(Header(), ansi("Общие термины"));
+  EXPECT_EQ(CurrentHeadword(), ansi("Гастрит"));
+  EXPECT_EQ(CardKey(), 2);
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(SearchTest, TooShortATextGetsTheMessageAndTheListStays) {
+  StartHandbook();
+  Search("кард");
+  boxes_.WillAnswer(MessageAnswer::Ok);
+  Search("ти");
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].kind, ShownMessage::Kind::Question);
+  EXPECT_EQ(boxes_.Shown()[0].text, ansi("Пожалуйста, конкретизируйте поиск"));
+  EXPECT_EQ(boxes_.Shown()[0].caption, "");
+  EXPECT_EQ(boxes_.Shown()[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(Entries().size(), 4u);
+
+  // The entries still open their terms.
+  DoubleClickEntry(1);
+  EXPECT_EQ(CardKey(), 3);
+}
+
+TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
+  app::TForm1& form = StartHandbook();
+  Search("кард");
+  Search("зуб");
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(boxes_.Shown()[0].kind, ShownMessage::Kind::Plain);
+  EXPECT_EQ(boxes_.Shown()[0].text, ansi("Не найдено ни одной записи"));
+  EXPECT_TRUE(Entries().empty());
+  EXPECT_FALSE(form.FAddIfNotFound);
+
+  // A search that finds something leaves the import's request standing for the next one.
+  boxes_.Clear();
+  form.FAddIfNotFound = true;
+  Search("тиф");
+  EXPECT_TRUE(form.FAddIfNotFound);
+
+  form.FPendingTitle = ansi("Зубная боль");
+  form.FPendingOrigin = ansi("рус.");
+  form.FPendingDescription = ansi("Боль в зубе");
+  std::vector<std::string> prefilled;
+  QTimer::singleShot(0, [&] {
+    if (!editor_.isVisible()) return;
+    prefilled = {editor_.Headword(), editor_.Origin(), editor_.Description()};
+    editor_.Button2->click();
+  });
+  Search("зуб");
+  EXPECT_EQ(prefilled, (std::vector<std::string>{ansi("Зубная боль"), ansi("рус."), ansi("Боль в зубе")}));
+  EXPECT_FALSE(form.FAddIfNotFound);
+  EXPECT_TRUE(boxes_.Shown().empty());
+  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(SearchTest, OpeningWithoutASearchOrASelectionDoesNothing) {
+  app::TForm1& form = StartHandbook();
+  form.JvListBox1DblClick();
+  Search("кард");
+  form.JvListBox1->clearSelection();
+  form.JvListBox1DblClick();
+  EXPECT_EQ(CardKey(), 0);
+  EXPECT_EQ(form.FCurrentSection, 0);
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(SearchTest, AHitDeletedSinceTheSearchOpensNoOtherArticle) {
+  app::TForm1& form = StartHandbook();
+  form.LoadSection(1);
+  Search("кард");
+  ASSERT_TRUE(form.IBQuery2.FieldByName("EUPHEMIZM").AsString() == ansi("Аритмия"));
+  form.IBQuery2.MoveTo(2);  // Тахикардия
+  boxes_.WillAnswer(MessageAnswer::Ok);
+  PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
+  ASSERT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Аритмия"), ansi("Брадикардия")}));
+
+  DoubleClickEntry(2);  // Тахикардия
+  EXPECT_EQ(CardKey(), 0);
+  EXPECT_EQ(form.FOpenCards, 0);
+}
+
+TEST_F(SearchTest, OpeningTheBarPutsTheFocusInTheFieldAndClosingItKeepsTheEntries) {
+  app::TForm1& form = StartHandbook();
+  Search("кард");
+  form.JvXPBarSearch->SetCollapsed(true);
+  form.DBGridEh1->setFocus();
+  form.JvXPBarSearch->SetCollapsed(false);
+  EXPECT_EQ(QApplication::focusWidget(), form.JvEdit1);
+  EXPECT_EQ(Entries().size(), 4u);
+}
+
+TEST_F(SearchTest, TheSearchButtonShowsItsPictureCentred) {
+  app::TForm1& form = StartHandbook();
+  EXPECT_EQ(form.KorSpeedButton1->size(), QSize(22, 22));
+  EXPECT_EQ(form.KorSpeedButton1->ImagePosition(), QPoint(3, 3));
+}
+
+// The x of the left half of the strip's letter, where a press chooses it.
+int LetterX(browse::AlphabetStrip& strip, const std::string& letter) {
+  const int index = static_cast<int>(browse::AlphabetStripText().find(letter));
+  for (int x = 0; x < strip.width(); ++x)
+    if (strip.CharFromPos({x, strip.height() / 2}) == index + 1) return x - 1;
+  return -1;
+}
+
+TEST_F(SearchTest, APressOnTheStripMovesTheGridToTheLetterAndFocusesIt) {
+  app::TForm1& form = StartHandbook();
+  form.LoadSection(1);
+  const auto press = [&](int x) {
+    const QPoint at(x, form.Edit1->height() / 2);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, form.Edit1->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+      QApplication::sendEvent(form.Edit1, &event);
+    }
+  };
+  form.JvEdit1->setFocus();
+  press(LetterX(*form.Edit1, ansi("Т")));
+  EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
+  EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
+
+  form.JvEdit1->setFocus();
+  press(LetterX(*form.Edit1, ansi("Я")));  // no such headword here
+  EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
+  EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
+}
+
+}  // namespace
+}  // namespace app_tests

@@ -8,7 +8,9 @@ namespace store {
 
 DataSource::DataSource(Query& dataSet) : dataSet_(&dataSet) { dataSet_->AttachDataSource(this); }
 
-DataSource::~DataSource() { dataSet_->DetachDataSource(this); }
+DataSource::~DataSource() {
+  if (dataSet_) dataSet_->DetachDataSource(this);
+}
 
 int DataSource::Subscribe(DataSourceListener listener) {
   listeners_.emplace_back(nextId_, std::move(listener));

@@ -9,7 +9,7 @@ namespace store {
 class Query;
 
 struct DataSourceListener {
-  std::function<void()> listReset;            // opened, closed or re-queried
+  std::function<void()> listReset;            // opened, closed or re-queried; current row: RecNo()
   std::function<void(int row)> rowMoved;      // the current row is now `row` (-1: none)
   std::function<void(int row)> rowChanged;    // values of `row` changed (posted)
   std::function<void(int row)> rowInserted;   // a new row at `row`
@@ -23,6 +23,7 @@ class DataSource {
   DataSource(const DataSource&) = delete;
   DataSource& operator=(const DataSource&) = delete;
 
+  // Not for use after the query is gone (destroying the data source then is still safe).
   Query& DataSet() const { return *dataSet_; }
 
   int Subscribe(DataSourceListener listener);  // returns an id for Unsubscribe
@@ -36,7 +37,8 @@ class DataSource {
   void AnnounceRowRemoved(int row) const;
 
  private:
-  Query* dataSet_;
+  friend class Query;
+  Query* dataSet_;  // null once the query is destroyed
   int nextId_ = 1;
   std::vector<std::pair<int, DataSourceListener>> listeners_;
 };

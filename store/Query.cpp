@@ -116,7 +116,9 @@ struct Query::Impl : DatabaseClient {
 
 Query::Query(Database& database) : impl_(std::make_unique<Impl>(database)) {}
 
-Query::~Query() = default;
+Query::~Query() {
+  for (DataSource* source : impl_->sources) source->dataSet_ = nullptr;
+}
 
 void Query::SetSQL(std::string sql) {
   Close();

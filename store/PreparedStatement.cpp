@@ -54,22 +54,13 @@ void PreparedStatement::Prepare(Firebird::IAttachment* attachment,
   Release();
   fb::Status status;
   try {
-    PrepareNow(attachment, transaction, sql, status);
-  } catch (...) {
-    Release();
-    throw;
-  }
-}
-
-void PreparedStatement::PrepareNow(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
-                                   const std::string& sql, fb::Status& status) {
-  fb::Guarded([&] {
-    statement_ = attachment->prepare(&status, transaction, static_cast<unsigned>(sql.size()),
-                                     sql.data(), fb::kDialect,
-                                     Firebird::IStatement::PREPARE_PREFETCH_METADATA);
-    select_ = statement_->getType(&status) == isc_info_sql_stmt_select ||
-              statement_->getType(&status) == isc_info_sql_stmt_select_for_upd;
-    if (select_) {
+    fb::Guarded([&] {
+      statement_ = attachment->prepare(&status, transaction, static_cast<unsigned>(sql.size()),
+                                       sql.data(), fb::kDialect,
+                                       Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+      const unsigned type = statement_->getType(&status);
+      select_ = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
+      if (!select_) return;
       Firebird::IMessageMetadata* original = statement_->getOutputMetadata(&status);
       try {
         rowLayout_ = MakeRowLayout(original, true);
@@ -79,8 +70,11 @@ void PreparedStatement::PrepareNow(Firebird::IAttachment* attachment, Firebird::
         throw;
       }
       original->release();
-    }
-  });
+    });
+  } catch (...) {
+    Release();  // never half prepared
+    throw;
+  }
 }
 
 void PreparedStatement::Release() {

@@ -10,9 +10,6 @@
 #include <vector>
 
 namespace store {
-namespace fb {
-class Status;
-}
 
 class PreparedStatement {
  public:
@@ -39,9 +36,6 @@ class PreparedStatement {
   static constexpr unsigned kLongestText = 32765;  // the longest VARYING the engine takes
 
  private:
-  void PrepareNow(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
-                  const std::string& sql, fb::Status& status);
-
   Firebird::IStatement* statement_ = nullptr;
   Firebird::IMessageMetadata* rowLayout_ = nullptr;
   Firebird::IMessageMetadata* blobRowLayout_ = nullptr;

@@ -22,7 +22,8 @@ class SearchHitItem : public QListWidgetItem {
   }
 
   bool operator<(const QListWidgetItem& other) const override {
-    if (const auto* hit = dynamic_cast<const SearchHitItem*>(&other)) return AlphabeticallyBefore(headword_, hit->headword_);
+    if (const auto* hit = dynamic_cast<const SearchHitItem*>(&other))
+      return AlphabeticallyBefore(headword_, hit->headword_);
     return QListWidgetItem::operator<(other);
   }
 

@@ -1,23 +1,17 @@
 // The search bar through the main window: searching, the result list, opening hits in their
 // category, the add-if-not-found road of the import tool, and the alphabet strip over the grid.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <string>
 #include <vector>
 
-#include "browse/AlphabetLetter.h"
-#include "browse/AlphabetStrip.h"
 #include "browse/TermGrid.h"
-#include "cards/TForm4.h"
 #include "cards/TForm5.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/SearchWindowFixture.h"
 #include "tests/support/Ansi.h"
 #include "widgets/CollapsibleBar.h"
 #include "widgets/KorSpeedButton.h"
@@ -30,88 +24,24 @@ using testing_support::ansi;
 using testing_support::ShownMessage;
 
 std::vector<std::string> Handbook() {
-  return {Section(0, "Общие термины"),    Section(1, "Кардиология"),  Section(2, "Инфекции"),
-          Term(1, "Анемия", 0),            Term(2, "Гастрит", 0, "греч. gaster - желудок"),
-          Term(3, "Кардиалгия", 0),        Term(4, "Тахикардия", 1), Term(5, "Брадикардия", 1),
-          Term(6, "Аритмия", 1),           Term(7, "Эндокардит", 2), Term(8, "Тиф", 2)};
+  return {Section(0, "Общие термины"), Section(1, "Кардиология"), Section(2, "Инфекции"),
+          Term(1, "Анемия", 0), Term(2, "Гастрит", 0, "греч. gaster - желудок"), Term(3, "Кардиалгия", 0),
+          Term(4, "Тахикардия", 1), Term(5, "Брадикардия", 1), Term(6, "Аритмия", 1),
+          Term(7, "Эндокардит", 2), Term(8, "Тиф", 2)};
 }
 
-struct Entry {
-  std::string text;
-  int key;
-  bool operator==(const Entry&) const = default;
-};
-
-class SearchTest : public MainWindowTest {
+class SearchTest : public SearchWindowTest {
  protected:
-  SearchTest() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
-    // The editor keeps its placement among the user's settings.
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_.path() / "config").string()));
-  }
-  ~SearchTest() override {
-    form_.reset();
-    if (savedConfigHome_.isNull()) {
-      qunsetenv("XDG_CONFIG_HOME");
-    } else {
-      qputenv("XDG_CONFIG_HOME", savedConfigHome_);
-    }
-  }
-
-  app::TForm1& StartHandbook() {
-    app::TForm1& form = Start(Handbook());
-    form.Form5 = &editor_;
-    QApplication::setActiveWindow(&form);
-    form.JvXPBarSearch->SetCollapsed(false);
-    return form;
-  }
-
-  // Types the text into the search field and presses Enter there, as the person does.
-  void Search(const char* typedUtf8) {
-    form_->JvEdit1->setText(QString::fromUtf8(typedUtf8));
-    form_->JvEdit1->setFocus();
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(form_->JvEdit1, &enter);
-  }
-
-  std::vector<Entry> Entries() const {
-    std::vector<Entry> entries;
-    for (int row = 0; row < form_->JvListBox1->count(); ++row) {
-      const QListWidgetItem* item = form_->JvListBox1->item(row);
-      entries.push_back({platform::FromQString(item->text()), item->data(Qt::UserRole).toInt()});
-    }
-    return entries;
-  }
-
-  void DoubleClickEntry(int row) const {
-    QListWidget& list = *form_->JvListBox1;
-    const QPoint at = list.visualItemRect(list.item(row)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
-      QApplication::sendEvent(list.viewport(), &event);
-    }
-  }
-
-  std::string CurrentHeadword() const { return form_->IBQuery2.FieldByName("EUPHEMIZM").AsString(); }
-
-  // The key of the article the open card shows; 0 when no card is open.
-  int CardKey() const {
-    const cards::TForm4* card = form_->CurrentCard();
-    return card && card->isVisible() ? card->FEuphUid : 0;
-  }
-
-  cards::TForm5 editor_;
-  QByteArray savedConfigHome_;
+  app::TForm1& StartHandbook() { return StartSearching(Handbook()); }
 };
 
 TEST_F(SearchTest, HitsFromEveryCategoryAreListedAndOpenInTheirOwnCategory) {
   app::TForm1& form = StartHandbook();
   Search("КАРД");
-  EXPECT_EQ(Entries(), (std::vector<Entry>{{ansi("Брадикардия"), 5},
-                                           {ansi("Кардиалгия"), 3},
-                                           {ansi("Тахикардия"), 4},
-                                           {ansi("Эндокардит"), 7}}));
+  EXPECT_EQ(Entries(), (std::vector<SearchEntry>{{ansi("Брадикардия"), 5},
+                                                 {ansi("Кардиалгия"), 3},
+                                                 {ansi("Тахикардия"), 4},
+                                                 {ansi("Эндокардит"), 7}}));
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_EQ(CardKey(), 0) << "several hits open nothing by themselves";
 
@@ -142,7 +72,7 @@ TEST_F(SearchTest, ASingleHitOpensAtOnceInItsCategory) {
   app::TForm1& form = StartHandbook();
   form.LoadSection(1);
   Search("GASTER");  // only in the origin, written there in lower case
-  EXPECT_EQ(Entries(), (std::vector<Entry>{{ansi("Гастрит"), 2}}));
+  EXPECT_EQ(Entries(), (std::vector<SearchEntry>{{ansi("Гастрит"), 2}}));
   EXPECT_EQ(form.JvListBox1->currentRow(), 0);
   EXPECT_EQ(form.FCurrentSection, 0);
   EXPECT_EQ(Header(), ansi("Общие термины"));
@@ -242,33 +172,17 @@ TEST_F(SearchTest, TheSearchButtonShowsItsPictureCentred) {
   EXPECT_EQ(form.KorSpeedButton1->ImagePosition(), QPoint(3, 3));
 }
 
-// The x of the left half of the strip's letter, where a press chooses it.
-int LetterX(browse::AlphabetStrip& strip, const std::string& letter) {
-  const int index = static_cast<int>(browse::AlphabetStripText().find(letter));
-  for (int x = 0; x < strip.width(); ++x)
-    if (strip.CharFromPos({x, strip.height() / 2}) == index + 1) return x - 1;
-  return -1;
-}
-
 TEST_F(SearchTest, APressOnTheStripMovesTheGridToTheLetterAndFocusesIt) {
   app::TForm1& form = StartHandbook();
   form.LoadSection(1);
-  const auto press = [&](int x) {
-    const QPoint at(x, form.Edit1->height() / 2);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, form.Edit1->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
-      QApplication::sendEvent(form.Edit1, &event);
-    }
-  };
   form.JvEdit1->setFocus();
-  press(LetterX(*form.Edit1, ansi("Т")));
+  PressStripLetter(ansi("Т"));
   EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
   EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 2);
   EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
 
   form.JvEdit1->setFocus();
-  press(LetterX(*form.Edit1, ansi("Я")));  // no such headword here
+  PressStripLetter(ansi("Я"));  // no such headword here
   EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
   EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
 }

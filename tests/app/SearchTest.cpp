@@ -130,12 +130,18 @@ TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
   EXPECT_TRUE(Entries().empty());
 }
 
-TEST_F(SearchTest, OpeningWithoutASearchOrASelectionDoesNothing) {
+TEST_F(SearchTest, OpeningWithoutASearchOrASelectionOrAfterACommitDoesNothing) {
   app::TForm1& form = StartHandbook();
   form.JvListBox1DblClick();
   Search("кард");
   form.JvListBox1->clearSelection();
   form.JvListBox1DblClick();
+  EXPECT_EQ(CardKey(), 0);
+
+  // The end of the transaction closes the search; its entries stay but lead nowhere.
+  form.IBDatabase1.Commit();
+  DoubleClickEntry(3);
+  EXPECT_EQ(Entries().size(), 4u);
   EXPECT_EQ(CardKey(), 0);
   EXPECT_EQ(form.FCurrentSection, 0);
   EXPECT_TRUE(boxes_.Shown().empty());

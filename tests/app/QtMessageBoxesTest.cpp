@@ -1,0 +1,78 @@
+// The real message windows: captions, icons and buttons, answered by pressing a button in them.
+#include "app/QtMessageBoxes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "platform/ApplicationTitle.h"
+#include "platform/QtText.h"
+#include "tests/support/Ansi.h"
+
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using testing_support::ansi;
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Presses `button` in the next message window as soon as it is up, and tells what it showed.
+SeenBox AnswerNextBox(QMessageBox::StandardButton button, const std::function<void()>& show) {
+  SeenBox seen;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+    box->button(button)->click();
+  });
+  show();
+  return seen;
+}
+
+TEST(QtMessageBoxes, PlainMessageAndErrorBoxCarryTheApplicationTitle) {
+  app::QtMessageBoxes boxes;
+  const QString title = platform::ToQString(platform::ApplicationTitle());
+  SeenBox plain = AnswerNextBox(QMessageBox::Ok, [&] { boxes.ShowMessage(ansi("Не найдено ни одной записи")); });
+  EXPECT_EQ(plain.title, title);
+  EXPECT_EQ(plain.text, "Не найдено ни одной записи");
+  EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(plain.buttons, QMessageBox::Ok);
+
+  SeenBox error = AnswerNextBox(QMessageBox::Ok, [&] { boxes.ShowError("List index out of bounds (12)"); });
+  EXPECT_EQ(error.title, title);
+  EXPECT_EQ(error.icon, QMessageBox::Critical);
+  EXPECT_EQ(error.buttons, QMessageBox::Ok);
+}
+
+TEST(QtMessageBoxes, QuestionsReturnTheButtonPressed) {
+  app::QtMessageBoxes boxes;
+  const struct {
+    MessageButtons buttons;
+    QMessageBox::StandardButton pressed;
+    MessageAnswer answer;
+  } table[] = {{MessageButtons::OkCancel, QMessageBox::Ok, MessageAnswer::Ok},
+               {MessageButtons::OkCancel, QMessageBox::Cancel, MessageAnswer::Cancel},
+               {MessageButtons::YesNo, QMessageBox::Yes, MessageAnswer::Yes},
+               {MessageButtons::YesNo, QMessageBox::No, MessageAnswer::No}};
+  for (const auto& row : table) {
+    MessageAnswer answer = MessageAnswer::Ok;
+    const SeenBox seen = AnswerNextBox(row.pressed, [&] {
+      answer = boxes.Ask(ansi("Скачать?"), ansi("Скачать обновления?"), row.buttons, MessageIcon::Question);
+    });
+    EXPECT_EQ(answer, row.answer);
+    EXPECT_EQ(seen.title, "Скачать обновления?");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+  }
+}
+
+}  // namespace

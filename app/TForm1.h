@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -61,7 +61,7 @@ class TForm1 : public QWidget {
   std::string FPendingOrigin;
   std::string FPendingDescription;
   std::int32_t FCurrentSection = 0;
-  platform::DateTime FLastUpdate = 0;
+  text::DateTime FLastUpdate = 0;
   std::int32_t FOpenCards = 0;
   bool FAddIfNotFound = false;
 

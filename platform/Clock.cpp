@@ -7,13 +7,13 @@
 namespace platform {
 namespace {
 
-DateTime SystemNow() {
+text::DateTime SystemNow() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);
   const auto sinceSecond = now - std::chrono::system_clock::from_time_t(seconds);
-  CalendarTime t;
+  text::CalendarTime t;
   t.year = local.tm_year + 1900;
   t.month = local.tm_mon + 1;
   t.day = local.tm_mday;
@@ -21,19 +21,19 @@ DateTime SystemNow() {
   t.minute = local.tm_min;
   t.second = local.tm_sec;
   t.millisecond = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceSecond).count());
-  return EncodeDateTime(t);
+  return text::EncodeDateTime(t);
 }
 
-std::function<DateTime()>& CurrentClock() {
-  static std::function<DateTime()> clock = SystemNow;
+std::function<text::DateTime()>& CurrentClock() {
+  static std::function<text::DateTime()> clock = SystemNow;
   return clock;
 }
 
 }  // namespace
 
-DateTime Now() { return CurrentClock()(); }
+text::DateTime Now() { return CurrentClock()(); }
 
-void SetClock(std::function<DateTime()> clock) { CurrentClock() = std::move(clock); }
+void SetClock(std::function<text::DateTime()> clock) { CurrentClock() = std::move(clock); }
 
 void ResetClock() { CurrentClock() = SystemNow; }
 

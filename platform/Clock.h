@@ -2,15 +2,15 @@
 // Every "now" of the program comes from here, so tests can stop the clock.
 #include <functional>
 
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 
 namespace platform {
 
 // The local date and time.
-DateTime Now();
+text::DateTime Now();
 
 // Replaces the clock until ResetClock; for tests.
-void SetClock(std::function<DateTime()> clock);
+void SetClock(std::function<text::DateTime()> clock);
 void ResetClock();
 
 }  // namespace platform

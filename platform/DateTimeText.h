@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 
 namespace platform {
 
@@ -15,9 +15,9 @@ namespace platform {
 // sets the user's locale at start-up). Character handling is left alone: database paths need it.
 void InstallProcessFormats();
 
-std::string DateToText(DateTime value);      // the short date format: 2008-12-29
-std::string TimeToText(DateTime value);      // the long time format: 14:05:09
-std::string DateTimeToText(DateTime value);  // both, separated by a blank
+std::string DateToText(text::DateTime value);      // the short date format: 2008-12-29
+std::string TimeToText(text::DateTime value);      // the long time format: 14:05:09
+std::string DateTimeToText(text::DateTime value);  // both, separated by a blank
 
 // The shortest text that reads back to the same double, with "." as decimal separator.
 std::string FloatToText(double value);

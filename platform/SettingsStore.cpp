@@ -87,7 +87,7 @@ void SettingsStore::WriteInteger(std::string_view section, std::string_view name
   Commit();
 }
 
-DateTime SettingsStore::ReadDateTime(std::string_view section, std::string_view name) const {
+text::DateTime SettingsStore::ReadDateTime(std::string_view section, std::string_view name) const {
   const std::optional<std::string> text = ReadText(section, name);
   if (!text) throw SettingsError("The setting " + Describe(section, name) + " is missing");
   const std::optional<double> value = TextToFloat(*text);
@@ -95,7 +95,7 @@ DateTime SettingsStore::ReadDateTime(std::string_view section, std::string_view 
   return *value;
 }
 
-void SettingsStore::WriteDateTime(std::string_view section, std::string_view name, DateTime value) {
+void SettingsStore::WriteDateTime(std::string_view section, std::string_view name, text::DateTime value) {
   WriteText(section, name, FloatToText(value));
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 
 class QSettings;
 
@@ -45,8 +45,8 @@ class SettingsStore {
   void WriteInteger(std::string_view section, std::string_view name, int value);
 
   // Throws SettingsError when the value is missing or is not a decimal number.
-  DateTime ReadDateTime(std::string_view section, std::string_view name) const;
-  void WriteDateTime(std::string_view section, std::string_view name, DateTime value);
+  text::DateTime ReadDateTime(std::string_view section, std::string_view name) const;
+  void WriteDateTime(std::string_view section, std::string_view name, text::DateTime value);
 
  private:
   void Commit();

@@ -19,7 +19,7 @@ TEST(Clock, TestsCanStopItAndTheRealOneIsLocalTime) {
   const QDateTime local = QDateTime::currentDateTime();
   const QDate date = local.date();
   const QTime time = local.time();
-  const double expected = platform::EncodeDateTime(
+  const double expected = text::EncodeDateTime(
       {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), time.msec()});
   EXPECT_NEAR(platform::Now(), expected, 5.0 / 86400);
 }

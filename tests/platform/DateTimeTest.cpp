@@ -1,4 +1,4 @@
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 #include "platform/DateTimeText.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 
 namespace {
 
-using platform::CalendarTime;
+using text::CalendarTime;
 
 struct KnownDay {
   CalendarTime time;
@@ -33,16 +33,16 @@ TEST(DateTime, EncodesAndDecodesKnownDays) {
   };
   for (const KnownDay& row : table) {
     SCOPED_TRACE(row.text);
-    EXPECT_DOUBLE_EQ(platform::EncodeDateTime(row.time), row.days);
-    EXPECT_EQ(platform::DecodeDateTime(row.days), row.time);
+    EXPECT_DOUBLE_EQ(text::EncodeDateTime(row.time), row.days);
+    EXPECT_EQ(text::DecodeDateTime(row.days), row.time);
     EXPECT_EQ(platform::DateToText(row.days), row.text);
   }
 }
 
 TEST(DateTime, TimeOfDaySurvivesTheRoundTrip) {
   const CalendarTime time{2011, 7, 15, 23, 59, 58, 250};
-  EXPECT_EQ(platform::DecodeDateTime(platform::EncodeDateTime(time)), time);
-  EXPECT_EQ(platform::DateTimeToText(platform::EncodeDateTime(time)), "2011-07-15 23:59:58");
+  EXPECT_EQ(text::DecodeDateTime(text::EncodeDateTime(time)), time);
+  EXPECT_EQ(platform::DateTimeToText(text::EncodeDateTime(time)), "2011-07-15 23:59:58");
   EXPECT_EQ(platform::TimeToText(39811.0 + 1.0 / 24 / 60 * 61), "01:01:00");
 }
 
@@ -58,7 +58,7 @@ TEST(DateTime, TextFollowsTheProcessFormatsWhichStartUpFixes) {
   regional.timeSeparator = '.';
   regional.longTimeFormat = "h:mm";
   text::SetFormatSettings(regional);
-  const double morning = platform::EncodeDateTime({2009, 1, 5, 7, 3, 9});
+  const double morning = text::EncodeDateTime({2009, 1, 5, 7, 3, 9});
   EXPECT_EQ(platform::DateTimeToText(morning), "5.1.09 7.03");
 
   platform::InstallProcessFormats();

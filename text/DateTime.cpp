@@ -1,8 +1,10 @@
-#include "platform/DateTime.h"
+#include "text/DateTime.h"
 
 #include <cmath>
 
-namespace platform {
+#include "text/FormatSettings.h"
+
+namespace text {
 namespace {
 
 constexpr long long kMillisecondsPerDay = 24LL * 60 * 60 * 1000;
@@ -31,6 +33,11 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 
 const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
+std::string Padded(int value, std::size_t width) {
+  std::string s = std::to_string(value);
+  return s.size() < width ? std::string(width - s.size(), '0') + s : s;
+}
+
 }  // namespace
 
 DateTime EncodeDateTime(const CalendarTime& t) {
@@ -56,4 +63,32 @@ CalendarTime DecodeDateTime(DateTime value) {
   return t;
 }
 
-}  // namespace platform
+std::string FormatDateTimePattern(std::string_view pattern, const CalendarTime& t) {
+  const FormatSettings& settings = CurrentFormatSettings();
+  std::string out;
+  bool afterHour = false;
+  for (std::size_t i = 0; i < pattern.size();) {
+    const char letter = static_cast<char>(pattern[i] | 0x20);
+    std::size_t run = 1;
+    while (i + run < pattern.size() && static_cast<char>(pattern[i + run] | 0x20) == letter) ++run;
+    const std::size_t width = run >= 2 ? 2 : 1;
+    bool field = true;
+    switch (letter) {
+      case 'y': out += run >= 3 ? Padded(t.year, 4) : Padded(t.year % 100, 2); break;
+      case 'm': out += Padded(afterHour ? t.minute : t.month, width); break;
+      case 'n': out += Padded(t.minute, width); break;
+      case 'd': out += Padded(t.day, width); break;
+      case 'h': out += Padded(t.hour, width); break;
+      case 's': out += Padded(t.second, width); break;
+      default:
+        field = false;
+        run = 1;
+        out += pattern[i] == '/' ? settings.dateSeparator : pattern[i] == ':' ? settings.timeSeparator : pattern[i];
+    }
+    if (field) afterHour = letter == 'h';
+    i += run;
+  }
+  return out;
+}
+
+}  // namespace text

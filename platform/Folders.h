@@ -1,5 +1,5 @@
 #pragma once
-// Where the program lives and where its shared data lives.
+// Where the program lives.
 #include <filesystem>
 
 namespace platform {
@@ -10,8 +10,6 @@ std::filesystem::path ProgramFile();
 // The executable's folder, ending with a separator; DB/HANDBOOK.GDB and html/ sit in it.
 std::filesystem::path ProgramFolder();
 
-// $XDG_DATA_HOME/Korvand/Tessaly/ (~/.local/share when the variable is unset), ending with a
-// separator. Not created here.
-std::filesystem::path DataFolder();
+// The shared data folder is text::DataFolder(), fixed once at start-up.
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include "browse/TermGrid.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/UrlRecorder.h"
 #include "widgets/CollapsibleBar.h"
 #include "widgets/CollapsibleBarItem.h"
 #include "widgets/KorSpeedButton.h"
@@ -22,22 +23,7 @@ namespace app_tests {
 namespace {
 
 using testing_support::ansi;
-
-// Takes the place of the browser and the file viewer.
-class UrlRecorder : public QObject {
-  Q_OBJECT
- public:
-  UrlRecorder() {
-    for (const char* scheme : {"http", "file"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlRecorder() override {
-    for (const char* scheme : {"http", "file"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  std::vector<std::string> opened;
-
- public slots:
-  void Open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
-};
+using testing_support::UrlRecorder;
 
 TEST_F(MainWindowTest, TheLinksOpenTheProducersPagesAndTheLocalPage) {
   unsetenv("KORVAND_PRODUCER_URL");
@@ -49,11 +35,10 @@ TEST_F(MainWindowTest, TheLinksOpenTheProducersPagesAndTheLocalPage) {
                       Qt::LeftButton, Qt::NoButton, {});
   QApplication::sendEvent(form.Image1, &release);
   form.JvXPBar1->Item(4).click();
-  const std::string localPage =
-      QUrl::fromLocalFile(QString::fromStdString(ProgramFolder() + "html/index.html")).toString().toStdString();
-  EXPECT_EQ(browser.opened, (std::vector<std::string>{"http://korvand-med.ru/index.php?id=handbook",
-                                                      "http://korvand-med.ru/forum",
-                                                      "http://korvand-med.ru/index.php?id=handbook", localPage}));
+  const QUrl localPage = QUrl::fromLocalFile(QString::fromStdString(ProgramFolder() + "html/index.html"));
+  EXPECT_EQ(browser.opened, (QList<QUrl>{QUrl("http://korvand-med.ru/index.php?id=handbook"),
+                                         QUrl("http://korvand-med.ru/forum"),
+                                         QUrl("http://korvand-med.ru/index.php?id=handbook"), localPage}));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindow) {
@@ -99,4 +84,3 @@ TEST(ErrorBox, AnErrorNoHandlerCatchesIsShownAndTheProgramGoesOn) {
 }  // namespace
 }  // namespace app_tests
 
-#include "CommandsTest.moc"

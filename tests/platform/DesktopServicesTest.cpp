@@ -10,26 +10,12 @@
 #include "platform/Clipboard.h"
 #include "platform/ShellOpen.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/UrlRecorder.h"
 
 namespace {
 
 using testing_support::ansi;
-
-// Takes the place of the user's browser, mail program and file viewer.
-class UrlRecorder : public QObject {
-  Q_OBJECT
- public:
-  UrlRecorder() {
-    for (const char* scheme : {"http", "mailto", "file"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlRecorder() override {
-    for (const char* scheme : {"http", "mailto", "file"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  QList<QUrl> opened;
-
- public slots:
-  void Open(const QUrl& url) { opened.append(url); }
-};
+using testing_support::UrlRecorder;
 
 TEST(ShellOpen, HandsAddressesAndLocalFilesToTheDesktop) {
   UrlRecorder recorder;
@@ -54,4 +40,3 @@ TEST(Clipboard, CarriesWindows1251TextAsUnicode) {
 
 }  // namespace
 
-#include "DesktopServicesTest.moc"

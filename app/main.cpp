@@ -12,10 +12,19 @@
 #include "cards/TForm5.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
+#include "store/Database.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
 
 namespace {
+
+store::Database* openDatabase = nullptr;
+
+// Qt ends the process with exit() when the display goes away. Commit and detach before the
+// database engine's own exit handlers run: they must not meet an open attachment.
+void CloseDatabaseAtExit() {
+  if (openDatabase) openDatabase->Close();
+}
 
 // Qt aborts when it finds no display, so look before it does.
 bool HasDisplay() {
@@ -48,12 +57,15 @@ int main(int argc, char** argv) {
   {
     app::TForm1 form1(platform::ProgramFolder().string());
     form1.SetSplash(splash);
+    openDatabase = &form1.IBDatabase1;
+    std::atexit(CloseDatabaseAtExit);
     // The about window, the editor and the update report are created here, hidden, as they join.
     cards::TForm5 form5;
     form1.Form5 = &form5;
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
     form1.show();
     exitCode = application.exec();
+    openDatabase = nullptr;
   }
   text::FinalizeTextUtilities();
   text::SetMessageSink({});

@@ -18,7 +18,7 @@ using platform::MessageAnswer;
 using testing_support::ansi;
 
 std::vector<std::string> Handbook() {
-  return {Section(0, "Общие термины"), Section(1, "Кардиология"), Section(2, "Пустая"),
+  return {SectionLine(0, "Общие термины"), SectionLine(1, "Кардиология"), SectionLine(2, "Пустая"),
           Term(1, "Анемия", 0), Term(2, "Гастрит", 0), Term(3, "Язва", 0),
           Term(4, "Тахикардия", 1), Term(5, "Аритмия", 1), Term(6, "Брадикардия", 1),
           Term(7, "Дерматит", 7)};

@@ -13,18 +13,16 @@
 #include "app/TForm1.h"
 #include "platform/QtText.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
 namespace app_tests {
 
-inline std::string Section(int uid, const std::string& name) {
-  return "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (" + std::to_string(uid) + ", \"" + name + "\");";
-}
+using testing_support::SectionLine;
 
 inline std::string Term(int uid, const std::string& headword, int section, const std::string& origin = "") {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID) values (" +
-         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"x\", " + std::to_string(section) + ");";
+  return testing_support::TermLine(uid, headword, origin, "x", section);
 }
 
 class MainWindowTest : public ::testing::Test {

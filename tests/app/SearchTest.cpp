@@ -24,7 +24,7 @@ using testing_support::ansi;
 using testing_support::ShownMessage;
 
 std::vector<std::string> Handbook() {
-  return {Section(0, "Общие термины"), Section(1, "Кардиология"), Section(2, "Инфекции"),
+  return {SectionLine(0, "Общие термины"), SectionLine(1, "Кардиология"), SectionLine(2, "Инфекции"),
           Term(1, "Анемия", 0), Term(2, "Гастрит", 0, "греч. gaster - желудок"), Term(3, "Кардиалгия", 0),
           Term(4, "Тахикардия", 1), Term(5, "Брадикардия", 1), Term(6, "Аритмия", 1),
           Term(7, "Эндокардит", 2), Term(8, "Тиф", 2)};

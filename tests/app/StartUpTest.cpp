@@ -21,8 +21,8 @@ namespace {
 using testing_support::ansi;
 
 TEST_F(MainWindowTest, FillsTheBarInSectionOrderAndListsSectionZeroByHeadword) {
-  app::TForm1& form = Start({Section(2, "Неврология"), Section(0, "Разное  "),
-                             Section(1, "Кардиология"), Term(1, "Язва", 0), Term(2, "Анемия", 0),
+  app::TForm1& form = Start({SectionLine(2, "Неврология"), SectionLine(0, "Разное  "),
+                             SectionLine(1, "Кардиология"), Term(1, "Язва", 0), Term(2, "Анемия", 0),
                              Term(3, "Гастрит", 0), Term(4, "Аритмия", 1)});
   EXPECT_TRUE(boxes_.Shown().empty());
   ASSERT_EQ(form.JvXPBarCathegory->ItemCount(), 3);
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWork
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowCommitsWhatIsStillOpen) {
-  app::TForm1& form = Start({Section(0, "Общие термины"), Term(1, "Анемия", 0)});
+  app::TForm1& form = Start({SectionLine(0, "Общие термины"), Term(1, "Анемия", 0)});
   form.IBSQL1.SetSQL("insert into EUPHEMIZMS (EUPHEMIZM, DESCRIPTION, SECTION_UID) values (\"" + ansi("Бронхит") +
                      "\", \"x\", 0)");
   form.IBSQL1.ExecQuery();
@@ -91,7 +91,7 @@ TEST(Program, WithoutADisplaySaysSoAndEndsWithAnError) {
 }
 
 TEST_F(MainWindowTest, TheFirstTickClosesTheSplashOnceAndEveryTickChecksForUpdates) {
-  app::TForm1& form = Start({Section(0, "Общие термины")});
+  app::TForm1& form = Start({SectionLine(0, "Общие термины")});
   EXPECT_TRUE(form.Timer1->isActive());
   EXPECT_EQ(form.Timer1->interval(), 3000);
   EXPECT_TRUE(form.Timer2->isActive());

@@ -17,6 +17,7 @@
 #include "store/Statements.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
@@ -24,16 +25,14 @@ using browse::JumpToLetter;
 using testing_support::ansi;
 
 std::string Term(int uid, const std::string& headword, int section) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values (" +
-         std::to_string(uid) + ", \"" + headword + "\", \"x\", " + std::to_string(section) + ");";
+  return testing_support::TermLine(uid, headword, "", "x", section);
 }
 
 // Section 0 in list order: Zebra, zoom, Абсцесс, 30 × Бактерия, Гастрит, Ёлка, желтуха,
 // 20 × Клетка, Язва. Section 1 holds only Дерматит.
 std::vector<std::string> Handbook() {
   std::vector<std::string> lines = {
-      "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (0, \"Общие\");",
-      "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (1, \"Кожа\");",
+      testing_support::SectionLine(0, "Общие"), testing_support::SectionLine(1, "Кожа"),
       Term(1, "Zebra", 0), Term(2, "zoom", 0), Term(3, "Абсцесс", 0), Term(4, "Гастрит", 0),
       Term(5, "Ёлка", 0), Term(6, "желтуха", 0), Term(7, "Язва", 0), Term(8, "Дерматит", 1)};
   for (int i = 1; i <= 30; ++i) lines.push_back(Term(100 + i, "Бактерия " + std::to_string(100 + i), 0));

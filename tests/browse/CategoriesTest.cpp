@@ -13,6 +13,7 @@
 #include "store/Query.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 #include "widgets/CollapsibleBar.h"
 #include "widgets/CollapsibleBarItem.h"
 
@@ -20,13 +21,10 @@ namespace {
 
 using testing_support::ansi;
 
-std::string Section(int uid, const std::string& name) {
-  return "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (" + std::to_string(uid) + ", \"" + name + "\");";
-}
+using testing_support::SectionLine;
 
 std::string Term(int uid, const std::string& headword, int section) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values (" + std::to_string(uid) +
-         ", \"" + headword + "\", \"x\", " + std::to_string(section) + ");";
+  return testing_support::TermLine(uid, headword, "", "x", section);
 }
 
 class CategoriesTest : public ::testing::Test {
@@ -50,7 +48,7 @@ class CategoriesTest : public ::testing::Test {
 };
 
 TEST_F(CategoriesTest, OneItemPerSectionInNumberOrderTaggedWithItsPositionWithoutTrailingBlanks) {
-  Open({Section(2, "Неврология"), Section(0, "Общие термины"), Section(1, "Кардиология   ")});
+  Open({SectionLine(2, "Неврология"), SectionLine(0, "Общие термины"), SectionLine(1, "Кардиология   ")});
   bar_.AddItem("left over", 9);
   browse::LoadCategories(query_, bar_);
   ASSERT_EQ(bar_.ItemCount(), 3);
@@ -69,7 +67,7 @@ TEST_F(CategoriesTest, NoSectionsGiveAnEmptyBar) {
 }
 
 TEST_F(CategoriesTest, ASectionIsListedByHeadwordAndNamedByItsItem) {
-  Open({Section(0, "Общие"), Section(1, "Кардиология"), Term(1, "Тахикардия", 1), Term(2, "Аритмия", 1),
+  Open({SectionLine(0, "Общие"), SectionLine(1, "Кардиология"), Term(1, "Тахикардия", 1), Term(2, "Аритмия", 1),
         Term(3, "Брадикардия", 1), Term(4, "Анемия", 0)});
   browse::LoadCategories(query_, bar_);
   browse::ListSection(terms_, 1);
@@ -79,7 +77,7 @@ TEST_F(CategoriesTest, ASectionIsListedByHeadwordAndNamedByItsItem) {
 }
 
 TEST_F(CategoriesTest, ASectionWithoutAnItemIsNamedFromSectionsOrNotAtAll) {
-  Open({Section(0, "Общие"), Term(1, "Дерматит", 7), Term(2, "Экзема", 8)});
+  Open({SectionLine(0, "Общие"), Term(1, "Дерматит", 7), Term(2, "Экзема", 8)});
   browse::LoadCategories(query_, bar_);
   // Section 7 arrived after the bar was filled.
   database_.CommitRetaining();
@@ -97,7 +95,7 @@ TEST_F(CategoriesTest, ASectionWithoutAnItemIsNamedFromSectionsOrNotAtAll) {
 }
 
 TEST_F(CategoriesTest, AFailedListingLeavesTheListEmptyAndClosed) {
-  Open({Section(0, "Общие"), Term(1, "Анемия", 0)});
+  Open({SectionLine(0, "Общие"), Term(1, "Анемия", 0)});
   browse::ListSection(terms_, 0);
   ASSERT_EQ(terms_.RecordCount(), 1);
   database_.Close();

@@ -14,6 +14,7 @@
 #include "store/UpdateSql.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 
 namespace {
@@ -21,10 +22,7 @@ namespace {
 using platform::MessageAnswer;
 using testing_support::ansi;
 
-std::string Term(int uid, const std::string& headword) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values (" + std::to_string(uid) +
-         ", \"" + headword + "\", \"x\", 0);";
-}
+std::string Term(int uid, const std::string& headword) { return testing_support::TermLine(uid, headword, "", "x", 0); }
 
 class DeleteTermTest : public ::testing::Test {
  protected:

@@ -14,16 +14,14 @@
 #include "store/Query.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using browse::AlphabeticallyBefore;
 using testing_support::ansi;
 
-std::string Term(int uid, const std::string& headword) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values (" + std::to_string(uid) +
-         ", \"" + headword + "\", \"x\", 0);";
-}
+std::string Term(int uid, const std::string& headword) { return testing_support::TermLine(uid, headword, "", "x", 0); }
 
 struct Entry {
   std::string text;

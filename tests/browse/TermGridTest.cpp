@@ -21,14 +21,14 @@
 #include "store/UpdateSql.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using testing_support::ansi;
 
 std::string Term(int uid, const std::string& headword, const std::string& origin, int section) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID) values (" +
-         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"x\", " + std::to_string(section) + ");";
+  return testing_support::TermLine(uid, headword, origin, "x", section);
 }
 
 // Section 0 holds 40 terms, "Термин 01" to "Термин 40", inserted backwards; section 1 is empty.

@@ -11,6 +11,7 @@
 #include "store/Query.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 
 namespace {
@@ -18,8 +19,7 @@ namespace {
 using testing_support::ansi;
 
 std::string Term(int uid, const std::string& headword, int section, const std::string& origin) {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID) values (" +
-         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"x\", " + std::to_string(section) + ");";
+  return testing_support::TermLine(uid, headword, origin, "x", section);
 }
 
 std::vector<std::string> Handbook() {
@@ -28,7 +28,7 @@ std::vector<std::string> Handbook() {
           Term(3, "Гастралгия", 1, ""),
           Term(4, "Hepatitis", 2, "лат."),
           Term(5, "Тахикардия", 1, "греч. tachys - быстрый"),
-          Term(6, "Синдром \"\"кошачьего крика\"\"", 2, ""),
+          Term(6, "Синдром \"кошачьего крика\"", 2, ""),
           Term(7, "ёлочная сыпь", 2, ""),
           Term(8, "Язва 100%", 0, "")};
 }

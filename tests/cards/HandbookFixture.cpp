@@ -6,21 +6,13 @@
 #include "store/QuoteLiteral.h"
 #include "store/Statements.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace cards_testing {
 namespace {
 
-std::string Section(int uid, const char* name) {
-  return "insert into SECTIONS (SECTION_UID, SECTION_NAME) values (" + std::to_string(uid) + ", \"" + name + "\");";
-}
-
-// UTF-8 lines: the fixture loader converts them to Windows-1251.
-std::string Term(int uid, const char* headword, const char* origin, const char* description, int section,
-                 const char* changed = "") {
-  return "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (" +
-         std::to_string(uid) + ", \"" + headword + "\", \"" + origin + "\", \"" + description + "\", " +
-         std::to_string(section) + ", \"" + changed + "\");";
-}
+using testing_support::SectionLine;
+using testing_support::TermLine;
 
 }  // namespace
 
@@ -28,14 +20,14 @@ HandbookFixture::HandbookFixture() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_.path() / "config").string()));
   databaseFile_ = testing_support::MakeHandbookDatabase(
       dir_, {
-                Section(0, "Общие термины"),
-                Section(1, "Гастроэнтерология"),
-                Section(kEmptySection, "Пустой раздел"),
-                Term(kGastritis, "Гастрит  ", "греч. gaster – желудок  ", "воспаление желудка.  ", 1),
-                Term(kGastroptosis, "Гастроптоз", "", "опущение желудка.", 1),
-                Term(kStomach, "Желудок", "", "См. Гастрит.", 1),
-                Term(kUlcer, "Язва", "", "Дефект слизистой.", 1, "*"),
-                Term(kGeneral, "Аллергия", "", "Повышенная чувствительность.", 0),
+                SectionLine(0, "Общие термины"),
+                SectionLine(1, "Гастроэнтерология"),
+                SectionLine(kEmptySection, "Пустой раздел"),
+                TermLine(kGastritis, "Гастрит  ", "греч. gaster – желудок  ", "воспаление желудка.  ", 1),
+                TermLine(kGastroptosis, "Гастроптоз", "", "опущение желудка.", 1),
+                TermLine(kStomach, "Желудок", "", "См. Гастрит.", 1),
+                TermLine(kUlcer, "Язва", "", "Дефект слизистой.", 1, "*"),
+                TermLine(kGeneral, "Аллергия", "", "Повышенная чувствительность.", 0),
             });
   database_.Open(databaseFile_.string());
   updateSql_.SetModifySQL(std::string(store::statements::ModifyTerm));

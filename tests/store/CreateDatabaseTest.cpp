@@ -13,6 +13,7 @@
 #include "tests/store/StoreTesting.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 #include "text/Cp1251.h"
 
 namespace {
@@ -20,8 +21,8 @@ namespace {
 using namespace store;
 using store_testing::Count;
 using store_testing::Execute;
-using store_testing::SectionLine;
-using store_testing::TermLine;
+using testing_support::SectionLine;
+using testing_support::TermLine;
 using testing_support::DatabaseSourceFolder;
 namespace fs = std::filesystem;
 

@@ -9,11 +9,12 @@
 #include "store/UpdateSql.h"
 #include "tests/store/StoreTesting.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using namespace store;
-using store_testing::TermLine;
+using testing_support::TermLine;
 
 // A grid model stays in step with the term list only through these announcements.
 TEST(DataSourceTest, AnnouncesMovesAndChangesOfTheList) {

@@ -8,11 +8,12 @@
 #include "tests/store/StoreTesting.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using namespace store;
-using store_testing::TermLine;
+using testing_support::TermLine;
 using testing_support::ansi;
 
 class LocateRowTest : public ::testing::Test {

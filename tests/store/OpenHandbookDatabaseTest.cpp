@@ -7,12 +7,13 @@
 #include "tests/store/StoreTesting.h"
 #include "tests/support/FirebirdServer.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using namespace store;
 using store_testing::FirstValue;
-using store_testing::TermLine;
+using testing_support::TermLine;
 
 std::string Protocol(Database& database) {
   return FirstValue(database,

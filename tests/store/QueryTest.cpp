@@ -12,14 +12,15 @@
 #include "text/Format.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using namespace store;
 using store_testing::Count;
 using store_testing::Execute;
-using store_testing::SectionLine;
-using store_testing::TermLine;
+using testing_support::SectionLine;
+using testing_support::TermLine;
 using testing_support::ansi;
 
 class QueryTest : public ::testing::Test {

@@ -1,16 +1,11 @@
 #pragma once
-// Small helpers shared by the store's tests: data lines and one-off statements.
+// Small helpers shared by the store's tests: one-off statements.
 #include <cstdint>
 #include <string>
 
 #include "store/Database.h"
 
 namespace store_testing {
-
-// A data line (UTF-8) inserting a section or a term; an empty origin is written as NULL.
-std::string SectionLine(int uid, const std::string& name);
-std::string TermLine(int uid, const std::string& headword, const std::string& origin,
-                     const std::string& description, int section);
 
 // Runs a statement (Windows-1251) in the database's transaction.
 void Execute(store::Database& database, const std::string& sql);

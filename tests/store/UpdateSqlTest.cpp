@@ -9,13 +9,14 @@
 #include "tests/store/StoreTesting.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/HandbookDatabase.h"
+#include "tests/support/HandbookLines.h"
 
 namespace {
 
 using namespace store;
 using store_testing::Count;
 using store_testing::FirstValue;
-using store_testing::TermLine;
+using testing_support::TermLine;
 using testing_support::ansi;
 
 // The term list with its update object, as the main window wires them.

@@ -38,6 +38,8 @@ QMessageBox::StandardButton Run(std::string_view text, const std::string& captio
   QMessageBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons),
                   QApplication::activeWindow());
   if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+  // Above the cards and the splash, which stay on top: a box under them would block unseen.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -17,6 +17,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "browse/AlphabetJump.h"
 #include "browse/AlphabetStrip.h"
@@ -28,24 +29,26 @@
 #include "browse/TermSearch.h"
 #include "cards/ArticleDesk.h"
 #include "cards/ArticleEditing.h"
+#include "core/Handbook.h"
 #include "platform/DateTimeText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProducerAddress.h"
 #include "platform/QtText.h"
 #include "platform/ShellOpen.h"
 #include "store/LocateRow.h"
-#include "store/OpenHandbookDatabase.h"
 #include "store/Statements.h"
 #include "widgets/CollapsibleBar.h"
 #include "widgets/CollapsibleBarItem.h"
+#include "widgets/ImageList.h"
 #include "widgets/KorSpeedButton.h"
 
 namespace app {
 
-TForm1::TForm1(std::string programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      programFolder_(std::move(programFolder)) {
+      handbook_(handbook),
+      splash_(splash) {
   setWindowTitle(QStringLiteral("Корванд - медицинский справочник"));
   setFixedSize(kClientWidth, kClientHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -54,14 +57,9 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
     move(placed.topLeft());
   }
 
-  IBUpdateSQL1.SetModifySQL(std::string(store::statements::ModifyTerm));
-  IBUpdateSQL1.SetInsertSQL(std::string(store::statements::InsertTermRow));
-  IBUpdateSQL1.SetDeleteSQL(std::string(store::statements::DeleteTerm));
-  IBQuery2.SetUpdateObject(&IBUpdateSQL1);
-
   BuildActions();
   BuildLayout();
-  cards_ = std::make_unique<cards::ArticleDesk>(IBQuery2, FOpenCards, [this] { Action2Execute(); });
+  cards_ = std::make_unique<cards::ArticleDesk>(handbook_, [this] { Action2Execute(); });
   OpenCardHook = [this] { cards_->OpenCard(); };
   // The about window is not in the program yet.
   JvXPBar1->Item(3).setEnabled(false);
@@ -79,9 +77,9 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
   connect(DBGridEh1, &browse::TermGrid::DblClick, this, &TForm1::DBGridEh1DblClick);
   connect(DBGridEh1, &browse::TermGrid::DeleteRequested, this, &TForm1::DBGridEh1CtrlDelete);
   connect(Edit1, &browse::AlphabetStrip::letterChosen, this,
-          [this](char letter) { browse::JumpToLetter(IBQuery2, *DBGridEh1, letter); });
+          [this](char letter) { browse::JumpToLetter(handbook_.IBQuery2, *DBGridEh1, letter); });
   connect(Edit1, &browse::AlphabetStrip::pressedWithoutLetter, this,
-          [this] { browse::JumpToLetter(IBQuery2, *DBGridEh1, std::nullopt); });
+          [this] { browse::JumpToLetter(handbook_.IBQuery2, *DBGridEh1, std::nullopt); });
   connect(KorSpeedButton1, &QAbstractButton::clicked, this, &TForm1::KorSpeedButton1Click);
   connect(JvListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::JvListBox1DblClick);
   connect(JvXPBarSearch, &widgets::CollapsibleBar::CollapsedChange, this, &TForm1::JvXPBarSearchCollapsedChange);
@@ -97,36 +95,47 @@ TForm1::TForm1(std::string programFolder, QWidget* parent)
   connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
   Timer2->start();
 
+  NameControls();
   FormCreate();
 }
 
 TForm1::~TForm1() = default;
 
+// Tests and tools find the controls by their documented names.
+void TForm1::NameControls() {
+  const std::pair<QObject*, const char*> controls[] = {
+      {Timer1, "Timer1"}, {Timer2, "Timer2"}, {Action1, "Action1"}, {Action2, "Action2"}, {Action4, "Action4"},
+      {Action5, "Action5"}, {Action6, "Action6"}, {TBXPopupMenu1, "TBXPopupMenu1"},
+      {PngImageList1, "PngImageList1"}, {Image1, "Image1"}, {JvXPBarCathegory, "JvXPBarCathegory"},
+      {JvXPBarSearch, "JvXPBarSearch"}, {JvXPBar1, "JvXPBar1"}, {JvXPBarAction, "JvXPBarAction"},
+      {JvXPBar2, "JvXPBar2"}, {JvListBox1, "JvListBox1"}, {JvEdit1, "JvEdit1"},
+      {KorSpeedButton1, "KorSpeedButton1"}, {Edit1, "Edit1"}, {DBGridEh1, "DBGridEh1"}};
+  for (const auto& [control, name] : controls) control->setObjectName(QString::fromLatin1(name));
+}
+
 void TForm1::FormCreate() {
   try {
     platform::InstallProcessFormats();
-    store::OpenHandbookDatabase(IBDatabase1, programFolder_);
-    browse::LoadCategories(IBQuery1, *JvXPBarCathegory);
-    FCurrentSection = 0;
-    FOpenCards = 0;
-    IBQuery1.Close();
-    IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
-    IBQuery2.Open();
+    handbook_.OpenDatabase();
+    browse::LoadCategories(handbook_.IBQuery1, *JvXPBarCathegory);
+    handbook_.FCurrentSection = 0;
+    handbook_.FOpenCards = 0;
+    handbook_.IBQuery1.Close();
+    handbook_.IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
+    handbook_.IBQuery2.Open();
     // The HTTP client takes the system proxy here once the producer exchange is in the program.
     keyPreview_ = std::make_unique<app::KeyPreview>(
         *this, [this](int key, Qt::KeyboardModifiers shift) { return FormKeyDown(key, shift); });
-    FAddIfNotFound = false;
+    handbook_.FAddIfNotFound = false;
   } catch (const std::exception& error) {
     platform::Boxes().ShowError(error.what());
   }
 }
 
-void TForm1::SetSplash(QWidget* splash) { splash_ = splash; }
-
 void TForm1::LoadSection(std::int32_t section) {
-  browse::ListSection(IBQuery2, section);
-  FCurrentSection = section;
-  if (const auto header = browse::SectionHeader(*JvXPBarCathegory, IBDatabase1, section))
+  browse::ListSection(handbook_.IBQuery2, section);
+  handbook_.FCurrentSection = section;
+  if (const auto header = browse::SectionHeader(*JvXPBarCathegory, handbook_.IBDatabase1, section))
     JvXPBar2->SetCaption(platform::ToQString(*header));
 }
 
@@ -144,25 +153,26 @@ void TForm1::DBGridEh1DblClick() {
   if (OpenCardHook) OpenCardHook();
 }
 
-void TForm1::DBGridEh1CtrlDelete() { browse::DeleteCurrentTerm(IBQuery2, IBDatabase1); }
+void TForm1::DBGridEh1CtrlDelete() { browse::DeleteCurrentTerm(handbook_.IBQuery2, handbook_.IBDatabase1); }
 
 void TForm1::Image1Click() { Action5->trigger(); }
 
 void TForm1::JvXPBar1Items3Click() {}
 
-void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(programFolder_ + "html/index.html"); }
+void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(handbook_.ProgramFolder() + "html/index.html"); }
 
 void TForm1::JvXPBar1Items7Click() { close(); }
 
 void TForm1::Action1Execute() {
   if (!Form5) return;
-  cards::AddArticle(*Form5, IBSQL1, IBDatabase1, {FPendingTitle, FPendingOrigin, FPendingDescription},
-                    FCurrentSection);
+  core::Handbook& h = handbook_;
+  cards::AddArticle(*Form5, h.IBSQL1, h.IBDatabase1, {h.FPendingTitle, h.FPendingOrigin, h.FPendingDescription},
+                    h.FCurrentSection);
   DBGridEh1->viewport()->update();
 }
 
 void TForm1::Action2Execute() {
-  if (Form5) cards::EditCurrentArticle(*Form5, IBQuery2, IBDatabase1);
+  if (Form5) cards::EditCurrentArticle(*Form5, handbook_.IBQuery2, handbook_.IBDatabase1);
 }
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
@@ -180,31 +190,31 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer2Timer() { CheckForUpdates(); }
 
 void TForm1::KorSpeedButton1Click() {
-  if (browse::SearchTerms(IBQuery3, platform::FromQString(JvEdit1->text()))) IBQuery3AfterOpen();
+  if (browse::SearchTerms(handbook_.IBQuery3, platform::FromQString(JvEdit1->text()))) IBQuery3AfterOpen();
 }
 
 void TForm1::IBQuery3AfterOpen() {
-  const int hits = browse::ListSearchHits(IBQuery3, *JvListBox1);
-  if (hits == 0 && !FAddIfNotFound) platform::Boxes().ShowMessage(browse::NothingFoundMessage());
+  const int hits = browse::ListSearchHits(handbook_.IBQuery3, *JvListBox1);
+  if (hits == 0 && !handbook_.FAddIfNotFound) platform::Boxes().ShowMessage(browse::NothingFoundMessage());
   if (hits == 1) {
     JvListBox1->setCurrentRow(0);
     JvListBox1DblClick();
   }
-  if (hits == 0 && FAddIfNotFound) {
+  if (hits == 0 && handbook_.FAddIfNotFound) {
     Action1Execute();
-    FAddIfNotFound = false;
+    handbook_.FAddIfNotFound = false;
   }
 }
 
 void TForm1::JvListBox1DblClick() {
   const std::optional<std::int32_t> key = browse::SelectedTermKey(*JvListBox1);
-  if (!IBQuery3.IsOpen() || !key) return;
+  if (!handbook_.IBQuery3.IsOpen() || !key) return;
   const std::string keyText = std::to_string(*key);
-  if (!store::LocateRow(IBQuery3, "EUPH_UID", keyText)) return;
-  const std::int32_t section = IBQuery3.FieldByName("SECTION_UID").AsInteger();
-  if (section != FCurrentSection) LoadSection(section);
+  if (!store::LocateRow(handbook_.IBQuery3, "EUPH_UID", keyText)) return;
+  const std::int32_t section = handbook_.IBQuery3.FieldByName("SECTION_UID").AsInteger();
+  if (section != handbook_.FCurrentSection) LoadSection(section);
   // A term deleted since the search is gone from the list: no card rather than another term's.
-  if (!store::LocateRow(IBQuery2, "EUPH_UID", keyText)) return;
+  if (!store::LocateRow(handbook_.IBQuery2, "EUPH_UID", keyText)) return;
   DBGridEh1DblClick();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// The main window: banner, the task column with its bars, the term list, the commands, the two
-// timers and the handbook database with its query objects. Other windows read and write its
-// fields.
+// The main window: banner, the task column with its bars, the term list, the commands and the two
+// timers. The handbook's state (database, queries, shared fields) belongs to core::Handbook.
 #include <QPointer>
 #include <QWidget>
 
@@ -10,12 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "text/DateTime.h"
-#include "store/DataSource.h"
-#include "store/Database.h"
-#include "store/Query.h"
-#include "store/SqlExecutor.h"
-#include "store/UpdateSql.h"
 
 class QAction;
 class QLabel;
@@ -24,6 +17,9 @@ class QListWidget;
 class QMenu;
 class QTimer;
 
+namespace core {
+class Handbook;
+}
 namespace widgets {
 class CollapsibleBar;
 class ImageList;
@@ -52,28 +48,85 @@ class TForm1 : public QWidget {
   static constexpr int kBannerHeight = 105;
   static constexpr int kColumnWidth = 253;
 
-  // programFolder ends with a separator and holds DB/HANDBOOK.GDB and html/index.html.
-  explicit TForm1(std::string programFolder, QWidget* parent = nullptr);
+  // `splash` closes on the first tick of Timer1, which may come while a start-up error is shown.
+  explicit TForm1(core::Handbook& handbook, QWidget* splash = nullptr);
   ~TForm1() override;
 
-  // Fields shared with the other windows.
-  std::string FPendingTitle;
-  std::string FPendingOrigin;
-  std::string FPendingDescription;
-  std::int32_t FCurrentSection = 0;
-  text::DateTime FLastUpdate = 0;
-  std::int32_t FOpenCards = 0;
-  bool FAddIfNotFound = false;
+  core::Handbook& Handbook() const { return handbook_; }
+  // The article editor, created hidden at start-up after this window.
+  void SetEditor(cards::TForm5* editor) { Form5 = editor; }
 
-  // The database; it commits what is still open when the window goes.
-  store::Database IBDatabase1;
-  store::Query IBQuery1{IBDatabase1};
-  store::Query IBQuery2{IBDatabase1};
-  store::Query IBQuery3{IBDatabase1};
-  store::Query IBQuery4{IBDatabase1};
-  store::SqlExecutor IBSQL1{IBDatabase1};
-  store::UpdateSql IBUpdateSQL1{IBDatabase1};
-  store::DataSource DataSource1{IBQuery2};
+  // Hooks for the windows that open from here: the card for the grid's current row (the card
+  // desk's opening unless replaced), and the producer's update check.
+  std::function<void()> OpenCardHook;
+  std::function<void()> UpdateCheckHook;
+
+  bool KeyPreview() const { return keyPreview_ != nullptr; }
+
+  // Lists the terms of a category in the grid and names it in the list header.
+  void LoadSection(std::int32_t section);
+  // The card the next opening reuses, if it is open.
+  cards::TForm4* CurrentCard() const;
+  // Renders the term list's current row into a card.
+  void RenderArticle(cards::TForm4& card);
+  // The scheduled look for updates from the producer.
+  void CheckForUpdates();
+
+  // A category item: its terms into the grid.
+  void JvXPBarCathegoryItemClick(int index);
+  // Double click in the grid: the current article in a card.
+  void DBGridEh1DblClick();
+  // Ctrl+Delete in the grid: the current article deleted after a confirmation.
+  void DBGridEh1CtrlDelete();
+  // The banner: the producer's site.
+  void Image1Click();
+  // "Показать сведения о программе".
+  void JvXPBar1Items3Click();
+  // "Другие программные продукты": the local page beside the program.
+  void JvXPBar1Items4Click();
+  // "Выход": closing this window ends the program.
+  void JvXPBar1Items7Click();
+  // "Добавить статью": a new article through the editor.
+  void Action1Execute();
+  // "Редактировать статью": the grid's current article through the editor.
+  void Action2Execute();
+  // "Корванд в интернете": the producer's site in the browser.
+  void Action5Execute();
+  // "Форум Корванда": the producer's forum in the browser.
+  void Action6Execute();
+  // First tick, three seconds after start: the splash goes, then the first update check.
+  void Timer1Timer();
+  // Every hour: the update check.
+  void Timer2Timer();
+  // The search button: the typed text looked for in every category.
+  void KorSpeedButton1Click();
+  // The result list rebuilt after a search; one hit opens at once, none says so.
+  void IBQuery3AfterOpen();
+  // A result entry: its article in a card, its category in the grid.
+  void JvListBox1DblClick();
+  // The search bar opening puts the focus into the field.
+  void JvXPBarSearchCollapsedChange(bool collapsing);
+  // Sees every key press before the focused control once key preview is on; true consumes it.
+  bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+
+ signals:
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  QWidget* BuildTaskColumn();
+  QWidget* BuildListArea();
+  void BuildActions();
+  void NameControls();
+  void FormCreate();
+
+  core::Handbook& handbook_;
+  QPointer<QWidget> splash_;
+  cards::TForm5* Form5 = nullptr;
 
   QTimer* Timer1;
   QTimer* Timer2;
@@ -97,65 +150,7 @@ class TForm1 : public QWidget {
   browse::AlphabetStrip* Edit1;
   browse::TermGrid* DBGridEh1;
 
-  // The article editor, created hidden at start-up by the program entry.
-  cards::TForm5* Form5 = nullptr;
-
-  // Hooks for the windows that open from here: the card for the grid's current row (the card
-  // desk's opening unless replaced), and the producer's update check.
-  std::function<void()> OpenCardHook;
-  std::function<void()> UpdateCheckHook;
-
-  const std::string& ProgramFolder() const { return programFolder_; }
-  bool KeyPreview() const { return keyPreview_ != nullptr; }
-  // The splash to close on the first tick of Timer1.
-  void SetSplash(QWidget* splash);
-
-  void LoadSection(std::int32_t section);
-  // Cards: the one the next opening reuses, and rendering the term list's current row into one.
-  cards::TForm4* CurrentCard() const;
-  void RenderArticle(cards::TForm4& card);
-  void CheckForUpdates();
-
-  void JvXPBarCathegoryItemClick(int index);
-  void DBGridEh1DblClick();
-  void DBGridEh1CtrlDelete();
-  void Image1Click();
-  void JvXPBar1Items3Click();
-  void JvXPBar1Items4Click();
-  void JvXPBar1Items7Click();
-  void Action1Execute();
-  void Action2Execute();
-  void Action5Execute();
-  void Action6Execute();
-  void Timer1Timer();
-  void Timer2Timer();
-  // The search bar: the search command, the result list rebuilt after each search, opening an
-  // entry, and the focus to the field when the bar opens.
-  void KorSpeedButton1Click();
-  void IBQuery3AfterOpen();
-  void JvListBox1DblClick();
-  void JvXPBarSearchCollapsedChange(bool collapsing);
-  // Sees every key press before the focused control once key preview is on; true consumes it.
-  bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
-
- signals:
-  void Closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void BuildLayout();
-  QWidget* BuildTaskColumn();
-  QWidget* BuildListArea();
-  void BuildActions();
-  void FormCreate();
-
-  std::string programFolder_;
-  QPointer<QWidget> splash_;
   std::unique_ptr<app::KeyPreview> keyPreview_;
-  // Declared last so the open cards go before the queries they read.
   std::unique_ptr<cards::ArticleDesk> cards_;
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/TForm1.h"
+#include "core/Handbook.h"
 #include "browse/AlphabetStrip.h"
 #include "browse/TermGrid.h"
 #include "widgets/CollapsibleBar.h"
@@ -128,7 +129,7 @@ QWidget* TForm1::BuildListArea() {
   Edit1 = new browse::AlphabetStrip;
   Edit1->setFixedHeight(25);
   layout->addWidget(Edit1);
-  DBGridEh1 = new browse::TermGrid(DataSource1);
+  DBGridEh1 = new browse::TermGrid(handbook_.DataSource1);
   DBGridEh1->setContextMenuPolicy(Qt::CustomContextMenu);
   layout->addWidget(DBGridEh1, 1);
   JvXPBar2->SetBody(body);

@@ -1,6 +1,7 @@
-// Program entry: the splash first, then the main window; the message loop runs until the main
-// window is closed.
+// Program entry: the handbook's state first, then the splash and the main window; the message loop
+// runs until the main window is closed, by the user or by a termination signal.
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,20 +11,21 @@
 #include "app/TForm1.h"
 #include "app/TForm14.h"
 #include "cards/TForm5.h"
+#include "core/Handbook.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
-#include "store/Database.h"
+#include "platform/TerminationSignals.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
 
 namespace {
 
-store::Database* openDatabase = nullptr;
+core::Handbook* openHandbook = nullptr;
 
 // Qt ends the process with exit() when the display goes away. Commit and detach before the
 // database engine's own exit handlers run: they must not meet an open attachment.
 void CloseDatabaseAtExit() {
-  if (openDatabase) openDatabase->Close();
+  if (openHandbook) openHandbook->CloseDatabase();
 }
 
 // Qt aborts when it finds no display, so look before it does.
@@ -42,11 +44,25 @@ int main(int argc, char** argv) {
     std::fputs("Korvand needs a display: set DISPLAY (or run it under xvfb-run).\n", stderr);
     return 1;
   }
+  core::Handbook handbook(platform::ProgramFolder().string());
+  openHandbook = &handbook;
+  std::atexit(CloseDatabaseAtExit);
+
   app::HandbookApplication application(argc, argv);
   app::QtMessageBoxes boxes;
   platform::InstallMessageBoxes(&boxes);
   text::SetMessageSink([](const std::string& message) { platform::Boxes().ShowMessage(message); });
   text::InitializeTextUtilities();
+
+  // A logout or `kill` ends the program as "Выход" does, whatever window or box is open; one
+  // that comes before the main window exists ends it before the window is shown.
+  bool terminating = false;
+  QPointer<app::TForm1> mainWindow;
+  platform::CatchTerminationSignals([&] {
+    terminating = true;
+    if (mainWindow) mainWindow->close();
+    QCoreApplication::exit(0);
+  });
 
   auto* splash = new app::TForm14;
   splash->show();
@@ -55,18 +71,19 @@ int main(int argc, char** argv) {
 
   int exitCode = 0;
   {
-    app::TForm1 form1(platform::ProgramFolder().string());
-    form1.SetSplash(splash);
-    openDatabase = &form1.IBDatabase1;
-    std::atexit(CloseDatabaseAtExit);
-    // The about window, the editor and the update report are created here, hidden, as they join.
-    cards::TForm5 form5;
-    form1.Form5 = &form5;
+    app::TForm1 form1(handbook, splash);
+    mainWindow = &form1;
+    // The about window and the update report are created here, hidden, as they join.
+    cards::TForm5 form5(handbook);
+    form1.SetEditor(&form5);
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
-    form1.show();
-    exitCode = application.exec();
-    openDatabase = nullptr;
+    if (!terminating) {
+      form1.show();
+      exitCode = application.exec();
+    }
   }
+  platform::ReleaseTerminationSignals();
+  handbook.CloseDatabase();
   text::FinalizeTextUtilities();
   text::SetMessageSink({});
   platform::InstallMessageBoxes(nullptr);

@@ -4,20 +4,20 @@
 #include <utility>
 
 #include "cards/ArticleHtml.h"
-#include "cards/ArticleView.h"
+#include "core/Handbook.h"
 #include "store/Records.h"
 
 namespace cards {
 
-ArticleDesk::ArticleDesk(store::Query& termList, std::int32_t& openCards, std::function<void()> editCurrentArticle)
-    : termList_(termList), editCurrentArticle_(std::move(editCurrentArticle)), openCards_(openCards) {}
+ArticleDesk::ArticleDesk(core::Handbook& handbook, std::function<void()> editCurrentArticle)
+    : handbook_(handbook), editCurrentArticle_(std::move(editCurrentArticle)) {}
 
 ArticleDesk::~ArticleDesk() {
   for (const QPointer<TForm4>& card : cards_) delete card.data();
 }
 
 void ArticleDesk::OpenCard() {
-  if (openCards_ == 0 || !currentCard_) {
+  if (handbook_.FOpenCards == 0 || !currentCard_) {
     currentCard_ = NewCard(false);
   } else if (currentCard_->ToggleOn()) {
     currentCard_ = NewCard(true);
@@ -32,26 +32,25 @@ void ArticleDesk::OpenCard() {
 }
 
 TForm4* ArticleDesk::NewCard(bool toggleOn) {
-  auto* card = new TForm4(*this);
+  auto* card = new TForm4(handbook_, *this);
   card->SetToggle(toggleOn);
   return card;
 }
 
 void ArticleDesk::CardCreated(TForm4& card) {
-  ++openCards_;
+  ++handbook_.FOpenCards;
   std::erase_if(cards_, [](const QPointer<TForm4>& known) { return known.isNull(); });
   cards_.emplace_back(&card);
 }
 
 void ArticleDesk::CardClosed(TForm4& card) {
-  --openCards_;
+  --handbook_.FOpenCards;
   if (currentCard_ == &card) currentCard_.clear();
 }
 
 void ArticleDesk::RenderArticle(TForm4& card) {
-  const store::TermRecord term = store::ReadTermRecord(termList_);
-  card.HTMLViewer1->LoadFromString(BuildArticleHtml(term));
-  card.FEuphUid = term.euphUid;
+  const store::TermRecord term = store::ReadTermRecord(handbook_.IBQuery2);
+  card.ShowArticle(BuildArticleHtml(term), term.euphUid);
 }
 
 void ArticleDesk::EditCurrentArticle() {

@@ -10,13 +10,17 @@
 #include "cards/CardHost.h"
 #include "cards/TForm4.h"
 
+namespace core {
+class Handbook;
+}
+
 namespace cards {
 
 class ArticleDesk final : public CardHost {
  public:
-  // `openCards` is the main window's count of open cards (FOpenCards), kept up to date here;
-  // `editCurrentArticle` is its "Редактировать статью".
-  ArticleDesk(store::Query& termList, std::int32_t& openCards, std::function<void()> editCurrentArticle);
+  // Keeps the handbook's count of open cards (FOpenCards) up to date; `editCurrentArticle` is the
+  // main window's "Редактировать статью".
+  ArticleDesk(core::Handbook& handbook, std::function<void()> editCurrentArticle);
   // Cards still open are destroyed with the desk.
   ~ArticleDesk() override;
   ArticleDesk(const ArticleDesk&) = delete;
@@ -27,22 +31,19 @@ class ArticleDesk final : public CardHost {
   // open current card a fresh one starts with the toggle off.
   void OpenCard();
 
-  std::int32_t OpenCards() const { return openCards_; }
   // The card most recently created by OpenCard while it is open; nullptr otherwise.
   TForm4* CurrentCard() const { return currentCard_; }
 
   void CardCreated(TForm4& card) override;
   void CardClosed(TForm4& card) override;
-  store::Query& TermList() override { return termList_; }
   void RenderArticle(TForm4& card) override;
   void EditCurrentArticle() override;
 
  private:
   TForm4* NewCard(bool toggleOn);
 
-  store::Query& termList_;
+  core::Handbook& handbook_;
   std::function<void()> editCurrentArticle_;
-  std::int32_t& openCards_;
   QPointer<TForm4> currentCard_;
   std::vector<QPointer<TForm4>> cards_;
 };

@@ -1,10 +1,6 @@
 #pragma once
-// What a card needs of the main window: the count of open cards, the term list it moves,
-// rendering of the list's current row and the "Редактировать статью" command.
-namespace store {
-class Query;
-}
-
+// What a card needs of the main window: the count of open cards, rendering of the term list's
+// current row and the "Редактировать статью" command.
 namespace cards {
 
 class TForm4;
@@ -16,8 +12,6 @@ class CardHost {
   virtual void CardCreated(TForm4& card) = 0;
   virtual void CardClosed(TForm4& card) = 0;
 
-  // IBQuery2, whose current row every lookup moves.
-  virtual store::Query& TermList() = 0;
   // Renders the term list's current row into `card`.
   virtual void RenderArticle(TForm4& card) = 0;
   // The main window's "Редактировать статью" on the term list's current row.

@@ -7,10 +7,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "cards/ArticleView.h"
 #include "cards/CardHost.h"
 #include "cards/CardPictures.h"
 #include "cards/LookupKeys.h"
+#include "core/Handbook.h"
 #include "platform/Clipboard.h"
 #include "store/LocateRow.h"
 
@@ -33,9 +36,10 @@ void CentreOnScreen(QWidget& window) {
 
 }  // namespace
 
-TForm4::TForm4(CardHost& host)
+TForm4::TForm4(core::Handbook& handbook, CardHost& host)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      handbook_(handbook),
       host_(host) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString());
@@ -78,11 +82,22 @@ TForm4::TForm4(CardHost& host)
     HTMLViewer1HotSpotClick(src, handled);
   });
 
+  const std::pair<QObject*, const char*> controls[] = {{ToolBar1, "ToolBar1"}, {HTMLViewer1, "HTMLViewer1"},
+                                                      {Action1, "Action1"},   {Action2, "Action2"},
+                                                      {Action3, "Action3"},   {Action4, "Action4"},
+                                                      {Action5, "Action5"}};
+  for (const auto& [control, name] : controls) control->setObjectName(QString::fromLatin1(name));
+
   CentreOnScreen(*this);
   FormCreate();
 }
 
 TForm4::~TForm4() = default;
+
+void TForm4::ShowArticle(const std::string& html, std::int32_t euphUid) {
+  HTMLViewer1->LoadFromString(html);
+  FEuphUid = euphUid;
+}
 
 QAction* TForm4::MakeAction(const char* captionUtf8, int picture) {
   auto* action = new QAction(QString::fromUtf8(captionUtf8), this);
@@ -133,7 +148,7 @@ void TForm4::Action4Execute() {
 
 // The list may have moved since this card was rendered; the editor works on the list's row.
 void TForm4::Action5Execute() {
-  store::LocateRow(host_.TermList(), "EUPH_UID", std::to_string(FEuphUid));
+  store::LocateRow(handbook_.IBQuery2, "EUPH_UID", std::to_string(FEuphUid));
   host_.EditCurrentArticle();
 }
 
@@ -144,7 +159,7 @@ void TForm4::HTMLViewer1HotSpotClick(const std::string& src, bool& handled) {
 }
 
 void TForm4::LookUpHeadword(const std::string& key) {
-  store::LocateRow(host_.TermList(), "EUPHEMIZM", key, store::LocateCaseInsensitive | store::LocatePrefix);
+  store::LocateRow(handbook_.IBQuery2, "EUPHEMIZM", key, store::LocateCaseInsensitive | store::LocatePrefix);
 }
 
 }  // namespace cards

@@ -9,6 +9,10 @@
 class QAction;
 class QToolBar;
 
+namespace core {
+class Handbook;
+}
+
 namespace cards {
 
 class ArticleView;
@@ -22,19 +26,14 @@ class TForm4 : public QWidget {
   static constexpr int kClientHeight = 374;
   static constexpr int kToolBarHeight = 26;
 
-  explicit TForm4(CardHost& host);
+  // Look-ups move the handbook's term list; `host` renders into the card and counts it.
+  TForm4(core::Handbook& handbook, CardHost& host);
   ~TForm4() override;
 
+  // Shows an article's HTML; `euphUid` is the key "Редактировать статью" goes back to.
+  void ShowArticle(const std::string& html, std::int32_t euphUid);
   // EUPH_UID of the article shown last.
-  std::int32_t FEuphUid = 0;
-
-  QToolBar* ToolBar1;
-  ArticleView* HTMLViewer1;
-  QAction* Action1;  // "Найти выделенное"
-  QAction* Action2;  // the toggle: on makes the next opening create a further card
-  QAction* Action3;  // "Копировать"
-  QAction* Action4;  // "Копировать всё"
-  QAction* Action5;  // "Редактировать статью"
+  std::int32_t EuphUid() const { return FEuphUid; }
 
   bool ToggleOn() const;
   // Checked state, caption and picture of the toggle together.
@@ -56,8 +55,18 @@ class TForm4 : public QWidget {
   void FormClose();
   void LookUpHeadword(const std::string& key);
 
+  core::Handbook& handbook_;
   CardHost& host_;
   bool closed_ = false;
+  std::int32_t FEuphUid = 0;
+
+  QToolBar* ToolBar1;
+  ArticleView* HTMLViewer1;
+  QAction* Action1;  // "Найти выделенное"
+  QAction* Action2;  // the toggle: on makes the next opening create a further card
+  QAction* Action3;  // "Копировать"
+  QAction* Action4;  // "Копировать всё"
+  QAction* Action5;  // "Редактировать статью"
 };
 
 }  // namespace cards

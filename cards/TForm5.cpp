@@ -53,9 +53,11 @@ bool OnSomeScreen(const QRect& frame) {
 
 }  // namespace
 
-TForm5::TForm5(QWidget* parent)
+// Stays on top so that it comes up above the cards, which stay on top themselves.
+TForm5::TForm5(core::Handbook& handbook, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+      handbook_(handbook) {
   setWindowTitle(QStringLiteral("Редактор записи"));
   setFixedSize(kClientWidth, kClientHeight);
 

@@ -11,6 +11,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace core {
+class Handbook;
+}
+
 namespace cards {
 
 enum class EditorResult { Ok = 1, Cancel = 2 };
@@ -22,8 +26,11 @@ class TForm5 : public QDialog {
   static constexpr int kClientWidth = 463;
   static constexpr int kClientHeight = 340;
 
-  explicit TForm5(QWidget* parent = nullptr);
+  // Adding and editing write to `handbook`'s database.
+  explicit TForm5(core::Handbook& handbook, QWidget* parent = nullptr);
   ~TForm5() override;
+
+  core::Handbook& Handbook() const { return handbook_; }
 
   QLineEdit* LabeledEdit1;   // "Термин"
   QLineEdit* LabeledEdit2;   // "Происхождение"
@@ -53,6 +60,7 @@ class TForm5 : public QDialog {
   void ReadPlacement();
   void WritePlacement();
 
+  core::Handbook& handbook_;
   bool placementUnsaved_ = false;
 };
 

@@ -41,34 +41,34 @@ class BrowsingTest : public MainWindowTest {
 
 TEST_F(BrowsingTest, ACategoryClickListsItFromTheTopUnderItsCaption) {
   app::TForm1& form = Start(Handbook());
-  form.JvXPBarCathegory->Item(1).click();
+  JvXPBarCathegory()->Item(1).click();
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Аритмия"), ansi("Брадикардия"), ansi("Тахикардия")}));
   EXPECT_EQ(Header(), ansi("Кардиология"));
-  EXPECT_EQ(form.FCurrentSection, 1);
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 0);
+  EXPECT_EQ(handbook_.FCurrentSection, 1);
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 0);
 
-  form.IBQuery2.MoveTo(2);
-  form.JvXPBarCathegory->Item(1).click();
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 0);
-  EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 0);
+  handbook_.IBQuery2.MoveTo(2);
+  JvXPBarCathegory()->Item(1).click();
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 0);
+  EXPECT_EQ(DBGridEh1()->currentIndex().row(), 0);
 
-  form.JvXPBarCathegory->Item(2).click();
+  JvXPBarCathegory()->Item(2).click();
   EXPECT_TRUE(GridHeadwords().empty());
   EXPECT_EQ(Header(), ansi("Пустая"));
-  EXPECT_EQ(form.FCurrentSection, 2);
+  EXPECT_EQ(handbook_.FCurrentSection, 2);
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
 TEST_F(BrowsingTest, ASectionWithoutAnItemIsListedUnderItsOwnNameWithoutAnError) {
   app::TForm1& form = Start(Handbook());
-  form.JvXPBarCathegory->Item(1).click();
+  JvXPBarCathegory()->Item(1).click();
   form.LoadSection(7);  // no SECTIONS row either: the header stays
   EXPECT_EQ(GridHeadwords(), std::vector<std::string>{ansi("Дерматит")});
   EXPECT_EQ(Header(), ansi("Кардиология"));
-  EXPECT_EQ(form.FCurrentSection, 7);
+  EXPECT_EQ(handbook_.FCurrentSection, 7);
 
   // A section that came with an update after start-up.
-  store::Query update(form.IBDatabase1);
+  store::Query update(handbook_.IBDatabase1);
   update.SetSQL("insert into SECTIONS (SECTION_UID, SECTION_NAME) values (7, \"" + ansi("Дерматология") + "\")");
   update.Open();
   form.LoadSection(7);
@@ -78,10 +78,10 @@ TEST_F(BrowsingTest, ASectionWithoutAnItemIsListedUnderItsOwnNameWithoutAnError)
 
 TEST_F(BrowsingTest, AListingTheDatabaseRefusesIsShownAndLeavesTheGridEmpty) {
   app::TForm1& form = Start(Handbook());
-  form.IBDatabase1.Close();
-  form.IBDatabase1.SetDatabaseName(ProgramFolder() + "DB/GONE.GDB");
+  handbook_.IBDatabase1.Close();
+  handbook_.IBDatabase1.SetDatabaseName(ProgramFolder() + "DB/GONE.GDB");
   // A real mouse click, so the error takes the road of every event.
-  QWidget& item = form.JvXPBarCathegory->Item(1);
+  QWidget& item = JvXPBarCathegory()->Item(1);
   const QPointF at(5, 5);
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     QMouseEvent event(type, at, item.mapToGlobal(at), Qt::LeftButton,
@@ -95,24 +95,24 @@ TEST_F(BrowsingTest, AListingTheDatabaseRefusesIsShownAndLeavesTheGridEmpty) {
 
 TEST_F(BrowsingTest, CtrlDeleteAnsweredCancelKeepsTheTerm) {
   app::TForm1& form = Start(Handbook());
-  form.IBQuery2.MoveTo(1);
+  handbook_.IBQuery2.MoveTo(1);
   boxes_.WillAnswer(MessageAnswer::Cancel);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
   ASSERT_EQ(boxes_.Shown().size(), 1u);
   EXPECT_EQ(boxes_.Shown()[0].text, "Delete record?");
   EXPECT_EQ(GridHeadwords().size(), 3u);
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 1);
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 1);
   EXPECT_EQ(CommittedHeadwords().size(), 3u);
 }
 
 TEST_F(BrowsingTest, CtrlDeleteAnsweredOkDeletesTheTermForGood) {
   app::TForm1& form = Start(Handbook());
-  form.IBQuery2.MoveTo(1);
+  handbook_.IBQuery2.MoveTo(1);
   boxes_.WillAnswer(MessageAnswer::Ok);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
   const std::vector<std::string> remaining{ansi("Анемия"), ansi("Язва")};
   EXPECT_EQ(GridHeadwords(), remaining);
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 1);
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 1);
   EXPECT_EQ(CommittedHeadwords(), remaining);
 
   form_.reset();
@@ -123,7 +123,7 @@ TEST_F(BrowsingTest, CtrlDeleteAnsweredOkDeletesTheTermForGood) {
 TEST_F(BrowsingTest, DeleteWithoutCtrlAndCtrlDeleteOnAnEmptyListDoNothing) {
   app::TForm1& form = Start(Handbook());
   PressInGrid(Qt::Key_Delete);
-  form.JvXPBarCathegory->Item(2).click();
+  JvXPBarCathegory()->Item(2).click();
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_EQ(CommittedHeadwords().size(), 3u);
@@ -131,7 +131,7 @@ TEST_F(BrowsingTest, DeleteWithoutCtrlAndCtrlDeleteOnAnEmptyListDoNothing) {
 
 TEST_F(BrowsingTest, ADeleteTheServerRejectsIsShownAndTheTermStays) {
   app::TForm1& form = Start(Handbook());
-  form.IBUpdateSQL1.SetDeleteSQL("delete from NO_SUCH_TABLE where EUPH_UID = :OLD_EUPH_UID");
+  handbook_.IBUpdateSQL1.SetDeleteSQL("delete from NO_SUCH_TABLE where EUPH_UID = :OLD_EUPH_UID");
   boxes_.WillAnswer(MessageAnswer::Ok);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
   ASSERT_EQ(boxes_.Errors().size(), 1u);
@@ -142,9 +142,9 @@ TEST_F(BrowsingTest, ADeleteTheServerRejectsIsShownAndTheTermStays) {
 TEST_F(BrowsingTest, ADoubleClickOnTheGridOpensTheCardOfTheCurrentRow) {
   app::TForm1& form = Start(Handbook());
   std::vector<std::string> opened;
-  form.OpenCardHook = [&] { opened.push_back(form.IBQuery2.FieldByName("EUPHEMIZM").AsString()); };
-  const QPoint at = form.DBGridEh1->visualRect(form.DBGridEh1->model()->index(2, 0)).center();
-  QWidget* viewport = form.DBGridEh1->viewport();
+  form.OpenCardHook = [&] { opened.push_back(handbook_.IBQuery2.FieldByName("EUPHEMIZM").AsString()); };
+  const QPoint at = DBGridEh1()->visualRect(DBGridEh1()->model()->index(2, 0)).center();
+  QWidget* viewport = DBGridEh1()->viewport();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
     QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});

@@ -29,12 +29,12 @@ TEST_F(MainWindowTest, TheLinksOpenTheProducersPagesAndTheLocalPage) {
   unsetenv("KORVAND_PRODUCER_URL");
   app::TForm1& form = Start({});
   UrlRecorder browser;
-  form.JvXPBar1->Item(5).click();
-  form.JvXPBar1->Item(6).click();
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(400, 50), form.Image1->mapToGlobal(QPointF(400, 50)),
+  JvXPBar1()->Item(5).click();
+  JvXPBar1()->Item(6).click();
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(400, 50), Image1()->mapToGlobal(QPointF(400, 50)),
                       Qt::LeftButton, Qt::NoButton, {});
-  QApplication::sendEvent(form.Image1, &release);
-  form.JvXPBar1->Item(4).click();
+  QApplication::sendEvent(Image1(), &release);
+  JvXPBar1()->Item(4).click();
   const QUrl localPage = QUrl::fromLocalFile(QString::fromStdString(ProgramFolder() + "html/index.html"));
   EXPECT_EQ(browser.opened, (QList<QUrl>{QUrl("http://korvand-med.ru/index.php?id=handbook"),
                                          QUrl("http://korvand-med.ru/forum"),
@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindow) {
   app::TForm1& form = Start({});
   int closed = 0;
   QObject::connect(&form, &app::TForm1::Closed, [&] { ++closed; });
-  form.JvXPBar1->Item(7).click();
+  JvXPBar1()->Item(7).click();
   EXPECT_EQ(closed, 1);
   EXPECT_FALSE(form.isVisible());
 }
@@ -53,9 +53,9 @@ TEST_F(MainWindowTest, ExitClosesTheWindow) {
 TEST_F(MainWindowTest, EnterInTheSearchFieldPressesTheSearchButtonAndNowhereElse) {
   app::TForm1& form = Start({});
   QApplication::setActiveWindow(&form);
-  form.JvXPBarSearch->SetCollapsed(false);
+  JvXPBarSearch()->SetCollapsed(false);
   int searches = 0;
-  QObject::connect(form.KorSpeedButton1, &QAbstractButton::clicked, [&] { ++searches; });
+  QObject::connect(KorSpeedButton1(), &QAbstractButton::clicked, [&] { ++searches; });
   auto pressEnter = [](QWidget* target) {
     target->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), target);
@@ -64,9 +64,9 @@ TEST_F(MainWindowTest, EnterInTheSearchFieldPressesTheSearchButtonAndNowhereElse
   };
   // The field is empty: the search asks for a longer text.
   boxes_.WillAnswer(platform::MessageAnswer::Ok);
-  pressEnter(form.JvEdit1);
+  pressEnter(JvEdit1());
   EXPECT_EQ(searches, 1);
-  pressEnter(form.DBGridEh1);
+  pressEnter(DBGridEh1());
   EXPECT_EQ(searches, 1);
 }
 

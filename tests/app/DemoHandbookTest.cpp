@@ -51,8 +51,8 @@ class DemoHandbookTest : public SearchWindowTest {
     StartSearching({});
   }
 
-  std::vector<DemoTerm> Terms() const {
-    store::Query query(form_->IBDatabase1);
+  std::vector<DemoTerm> Terms() {
+    store::Query query(handbook_.IBDatabase1);
     query.SetSQL("select EUPH_UID, EUPHEMIZM, ETIOLOGY, SECTION_UID from EUPHEMIZMS order by EUPH_UID");
     query.Open();
     std::vector<DemoTerm> terms;
@@ -74,8 +74,8 @@ class DemoHandbookTest : public SearchWindowTest {
     if (entry == entries.end()) return "not listed";
     if (entries.size() > 1) DoubleClickEntry(static_cast<int>(entry - entries.begin()));
     if (CardKey() != term.key) return "card shows " + std::to_string(CardKey());
-    if (form_->FCurrentSection != term.section || CurrentHeadword() != term.headword) return "grid elsewhere";
-    if (Header() != platform::FromQString(form_->JvXPBarCathegory->Item(term.section).text())) return "header";
+    if (handbook_.FCurrentSection != term.section || CurrentHeadword() != term.headword) return "grid elsewhere";
+    if (Header() != platform::FromQString(JvXPBarCathegory()->Item(term.section).text())) return "header";
     return "";
   }
 };
@@ -103,8 +103,8 @@ TEST_F(DemoHandbookTest, EveryTermIsFoundByAPieceOfItsHeadwordOrOriginInTheOther
 TEST_F(DemoHandbookTest, EveryCategoryIsEnteredByTheInitialsOfItsTerms) {
   const std::string strip = browse::AlphabetStripText();
   int jumps = 0;
-  for (int item = 0; item < form_->JvXPBarCathegory->ItemCount(); ++item) {
-    form_->JvXPBarCathegory->Item(item).click();
+  for (int item = 0; item < JvXPBarCathegory()->ItemCount(); ++item) {
+    JvXPBarCathegory()->Item(item).click();
     const std::vector<std::string> headwords = GridHeadwords();
     for (std::size_t row = 0; row < headwords.size(); ++row) {
       const std::string initial(1, text::AnsiUpperChar(headwords[row][0]));
@@ -114,9 +114,9 @@ TEST_F(DemoHandbookTest, EveryCategoryIsEnteredByTheInitialsOfItsTerms) {
       if (!firstWithIt || initial == " " || strip.find(initial) == std::string::npos) continue;
       PressStripLetter(initial);
       ++jumps;
-      EXPECT_EQ(form_->DBGridEh1->CurrentRow(), static_cast<int>(row))
+      EXPECT_EQ(DBGridEh1()->CurrentRow(), static_cast<int>(row))
           << "category " << item << ", letter " << text::Cp1251ToUtf8(initial);
-      EXPECT_EQ(QApplication::focusWidget(), form_->DBGridEh1);
+      EXPECT_EQ(QApplication::focusWidget(), DBGridEh1());
     }
   }
   EXPECT_GT(jumps, 100);

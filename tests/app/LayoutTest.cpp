@@ -30,14 +30,14 @@ TEST_F(MainWindowTest, AFixedWindowWithOnlyTheCloseButton) {
   EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
 
-  EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 842, 105));
-  EXPECT_EQ(form.Image1->pixmap().size(), QSize(842, 105));
-  EXPECT_EQ(form.Image1->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(Image1()->geometry(), QRect(0, 0, 842, 105));
+  EXPECT_EQ(Image1()->pixmap().size(), QSize(842, 105));
+  EXPECT_EQ(Image1()->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(MainWindowTest, TheLeftColumnHoldsTheBarsWithTheirHeadersAndStates) {
   app::TForm1& form = Start({});
-  const QRect column(form.JvXPBarCathegory->mapTo(&form, QPoint(0, 0)), form.JvXPBarCathegory->size());
+  const QRect column(JvXPBarCathegory()->mapTo(&form, QPoint(0, 0)), JvXPBarCathegory()->size());
   EXPECT_GE(column.left(), 0);
   EXPECT_LE(column.right(), 253);
   EXPECT_GE(column.top(), 105);
@@ -47,10 +47,10 @@ TEST_F(MainWindowTest, TheLeftColumnHoldsTheBarsWithTheirHeadersAndStates) {
     const char* caption;
     bool collapsed;
     bool visible;
-  } bars[] = {{form.JvXPBarCathegory, "Категории терминов", false, true},
-              {form.JvXPBarSearch, "Поиск", true, true},
-              {form.JvXPBar1, "Действия", true, true},
-              {form.JvXPBarAction, "Действия", false, false}};
+  } bars[] = {{JvXPBarCathegory(), "Категории терминов", false, true},
+              {JvXPBarSearch(), "Поиск", true, true},
+              {JvXPBar1(), "Действия", true, true},
+              {JvXPBarAction(), "Действия", false, false}};
   for (const auto& row : bars) {
     SCOPED_TRACE(row.caption);
     EXPECT_EQ(row.bar->Caption(), QString::fromUtf8(row.caption));
@@ -58,16 +58,16 @@ TEST_F(MainWindowTest, TheLeftColumnHoldsTheBarsWithTheirHeadersAndStates) {
     EXPECT_EQ(row.bar->isVisible(), row.visible);
     EXPECT_FALSE(row.bar->Icon().isNull());
   }
-  ASSERT_EQ(form.JvXPBarAction->ItemCount(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(form.JvXPBarAction->Item(i).text().isEmpty());
+  ASSERT_EQ(JvXPBarAction()->ItemCount(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(JvXPBarAction()->Item(i).text().isEmpty());
 
-  form.JvXPBarSearch->SetCollapsed(false);
-  EXPECT_EQ(form.JvListBox1->height(), 124);
-  EXPECT_TRUE(form.JvListBox1->isSortingEnabled());
-  EXPECT_EQ(form.JvEdit1->width(), 212);
-  EXPECT_EQ(form.KorSpeedButton1->size(), QSize(22, 22));
-  EXPECT_EQ(form.KorSpeedButton1->mapTo(&form, QPoint(0, 0)).x(),
-            form.JvEdit1->mapTo(&form, QPoint(form.JvEdit1->width(), 0)).x());
+  JvXPBarSearch()->SetCollapsed(false);
+  EXPECT_EQ(JvListBox1()->height(), 124);
+  EXPECT_TRUE(JvListBox1()->isSortingEnabled());
+  EXPECT_EQ(JvEdit1()->width(), 212);
+  EXPECT_EQ(KorSpeedButton1()->size(), QSize(22, 22));
+  EXPECT_EQ(KorSpeedButton1()->mapTo(&form, QPoint(0, 0)).x(),
+            JvEdit1()->mapTo(&form, QPoint(JvEdit1()->width(), 0)).x());
 }
 
 TEST_F(MainWindowTest, TheActionsBarListsEveryCommandWithItsHint) {
@@ -83,25 +83,25 @@ TEST_F(MainWindowTest, TheActionsBarListsEveryCommandWithItsHint) {
                   {"Корванд в интернете", "Корванд в интернете"},
                   {"Форум Корванда", "Форум Корванда"},
                   {"Выход", "Выход"}};
-  ASSERT_EQ(form.JvXPBar1->ItemCount(), 8);
+  ASSERT_EQ(JvXPBar1()->ItemCount(), 8);
   for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(form.JvXPBar1->Item(i).text(), QString::fromUtf8(commands[i].caption));
-    EXPECT_EQ(form.JvXPBar1->Item(i).Hint(), QString::fromUtf8(commands[i].hint));
+    EXPECT_EQ(JvXPBar1()->Item(i).text(), QString::fromUtf8(commands[i].caption));
+    EXPECT_EQ(JvXPBar1()->Item(i).Hint(), QString::fromUtf8(commands[i].hint));
   }
-  EXPECT_EQ(form.TBXPopupMenu1->actions(), (QList<QAction*>{form.Action1, form.Action2}));
+  EXPECT_EQ(TBXPopupMenu1()->actions(), (QList<QAction*>{Action1(), Action2()}));
 }
 
 TEST_F(MainWindowTest, TheListBarHoldsTheStripBandAndTheGrid) {
   app::TForm1& form = Start({});
-  EXPECT_FALSE(form.JvXPBar2->Collapsible());
+  EXPECT_FALSE(JvXPBar2()->Collapsible());
   EXPECT_EQ(Header(), ansi("Общие термины"));
-  EXPECT_EQ(form.Edit1->height(), 25);
-  EXPECT_GE(form.JvXPBar2->mapTo(&form, QPoint(0, 0)).x(), 253);
-  EXPECT_EQ(form.DBGridEh1->columnWidth(0), 250);
-  EXPECT_EQ(form.DBGridEh1->columnWidth(1), 305);
-  EXPECT_GT(form.DBGridEh1->height(), 400);
-  EXPECT_EQ(form.DBGridEh1->mapTo(&form, QPoint(0, 0)).y(), form.Edit1->mapTo(&form, QPoint(0, 25)).y());
+  EXPECT_EQ(Edit1()->height(), 25);
+  EXPECT_GE(JvXPBar2()->mapTo(&form, QPoint(0, 0)).x(), 253);
+  EXPECT_EQ(DBGridEh1()->columnWidth(0), 250);
+  EXPECT_EQ(DBGridEh1()->columnWidth(1), 305);
+  EXPECT_GT(DBGridEh1()->height(), 400);
+  EXPECT_EQ(DBGridEh1()->mapTo(&form, QPoint(0, 0)).y(), Edit1()->mapTo(&form, QPoint(0, 25)).y());
 }
 
 TEST(Splash, AFramelessPictureAboveOtherWindowsThatFreesItselfWhenClosed) {

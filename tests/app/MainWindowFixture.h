@@ -1,8 +1,14 @@
 #pragma once
 // A program folder in a temporary folder with a handbook database made from the given data, and
 // the main window started on it. The person is scripted.
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -11,11 +17,16 @@
 #include <gtest/gtest.h>
 
 #include "app/TForm1.h"
+#include "browse/AlphabetStrip.h"
+#include "browse/TermGrid.h"
+#include "core/Handbook.h"
 #include "platform/QtText.h"
 #include "tests/support/HandbookDatabase.h"
 #include "tests/support/HandbookLines.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
+#include "widgets/CollapsibleBar.h"
+#include "widgets/KorSpeedButton.h"
 
 namespace app_tests {
 
@@ -31,13 +42,13 @@ class MainWindowTest : public ::testing::Test {
   std::string DatabaseFile() const { return ProgramFolder() + "DB/HANDBOOK.GDB"; }
 
   // Makes the database and starts the window on it.
-  app::TForm1& Start(const std::vector<std::string>& lines) {
+  app::TForm1& Start(const std::vector<std::string>& lines, QWidget* splash = nullptr) {
     testing_support::MakeHandbookDatabase(dir_, lines, "DB/HANDBOOK.GDB");
-    return StartWithoutDatabase();
+    return StartWithoutDatabase(splash);
   }
 
-  app::TForm1& StartWithoutDatabase() {
-    form_ = std::make_unique<app::TForm1>(ProgramFolder());
+  app::TForm1& StartWithoutDatabase(QWidget* splash = nullptr) {
+    form_ = std::make_unique<app::TForm1>(handbook_, splash);
     form_->show();
     // Lay the bars out, as the event loop would before the first paint.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -49,8 +60,34 @@ class MainWindowTest : public ::testing::Test {
   std::string Header() const;
   void PressInGrid(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
 
+  // The main window's controls, found by their documented names.
+  template <class T>
+  T* Control(const char* name) const {
+    T* control = form_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  QAction* Action1() const { return Control<QAction>("Action1"); }
+  QAction* Action2() const { return Control<QAction>("Action2"); }
+  browse::TermGrid* DBGridEh1() const { return Control<browse::TermGrid>("DBGridEh1"); }
+  browse::AlphabetStrip* Edit1() const { return Control<browse::AlphabetStrip>("Edit1"); }
+  QLabel* Image1() const { return Control<QLabel>("Image1"); }
+  QLineEdit* JvEdit1() const { return Control<QLineEdit>("JvEdit1"); }
+  QListWidget* JvListBox1() const { return Control<QListWidget>("JvListBox1"); }
+  widgets::CollapsibleBar* JvXPBar1() const { return Control<widgets::CollapsibleBar>("JvXPBar1"); }
+  widgets::CollapsibleBar* JvXPBar2() const { return Control<widgets::CollapsibleBar>("JvXPBar2"); }
+  widgets::CollapsibleBar* JvXPBarAction() const { return Control<widgets::CollapsibleBar>("JvXPBarAction"); }
+  widgets::CollapsibleBar* JvXPBarCathegory() const { return Control<widgets::CollapsibleBar>("JvXPBarCathegory"); }
+  widgets::CollapsibleBar* JvXPBarSearch() const { return Control<widgets::CollapsibleBar>("JvXPBarSearch"); }
+  widgets::KorSpeedButton* KorSpeedButton1() const { return Control<widgets::KorSpeedButton>("KorSpeedButton1"); }
+  QMenu* TBXPopupMenu1() const { return Control<QMenu>("TBXPopupMenu1"); }
+  QTimer* Timer1() const { return Control<QTimer>("Timer1"); }
+  QTimer* Timer2() const { return Control<QTimer>("Timer2"); }
+
   testing_support::TempDir dir_;
   testing_support::ScriptedMessageBoxes boxes_;
+  // As in the program: the handbook's state outlives the windows.
+  core::Handbook handbook_{ProgramFolder()};
   std::unique_ptr<app::TForm1> form_;
 };
 

@@ -46,23 +46,23 @@ TEST_F(SearchTest, HitsFromEveryCategoryAreListedAndOpenInTheirOwnCategory) {
   EXPECT_EQ(CardKey(), 0) << "several hits open nothing by themselves";
 
   DoubleClickEntry(3);
-  EXPECT_EQ(form.FCurrentSection, 2);
+  EXPECT_EQ(handbook_.FCurrentSection, 2);
   EXPECT_EQ(Header(), ansi("Инфекции"));
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Тиф"), ansi("Эндокардит")}));
   EXPECT_EQ(CurrentHeadword(), ansi("Эндокардит"));
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 1);
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 1);
   EXPECT_EQ(CardKey(), 7);
 
   DoubleClickEntry(0);
-  EXPECT_EQ(form.FCurrentSection, 1);
+  EXPECT_EQ(handbook_.FCurrentSection, 1);
   EXPECT_EQ(Header(), ansi("Кардиология"));
   EXPECT_EQ(CurrentHeadword(), ansi("Брадикардия"));
   EXPECT_EQ(CardKey(), 5);
 
   // Within the category already shown the list stays and only the row moves.
-  form.IBQuery2.MoveTo(0);
+  handbook_.IBQuery2.MoveTo(0);
   DoubleClickEntry(2);
-  EXPECT_EQ(form.FCurrentSection, 1);
+  EXPECT_EQ(handbook_.FCurrentSection, 1);
   EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
   EXPECT_EQ(CardKey(), 4);
   EXPECT_TRUE(boxes_.Shown().empty());
@@ -73,8 +73,8 @@ TEST_F(SearchTest, ASingleHitOpensAtOnceInItsCategory) {
   form.LoadSection(1);
   Search("GASTER");  // only in the origin, written there in lower case
   EXPECT_EQ(Entries(), (std::vector<SearchEntry>{{ansi("Гастрит"), 2}}));
-  EXPECT_EQ(form.JvListBox1->currentRow(), 0);
-  EXPECT_EQ(form.FCurrentSection, 0);
+  EXPECT_EQ(JvListBox1()->currentRow(), 0);
+  EXPECT_EQ(handbook_.FCurrentSection, 0);
   EXPECT_EQ(Header(), ansi("Общие термины"));
   EXPECT_EQ(CurrentHeadword(), ansi("Гастрит"));
   EXPECT_EQ(CardKey(), 2);
@@ -106,17 +106,17 @@ TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
   EXPECT_EQ(boxes_.Shown()[0].kind, ShownMessage::Kind::Plain);
   EXPECT_EQ(boxes_.Shown()[0].text, ansi("Не найдено ни одной записи"));
   EXPECT_TRUE(Entries().empty());
-  EXPECT_FALSE(form.FAddIfNotFound);
+  EXPECT_FALSE(handbook_.FAddIfNotFound);
 
   // A search that finds something leaves the import's request standing for the next one.
   boxes_.Clear();
-  form.FAddIfNotFound = true;
+  handbook_.FAddIfNotFound = true;
   Search("тиф");
-  EXPECT_TRUE(form.FAddIfNotFound);
+  EXPECT_TRUE(handbook_.FAddIfNotFound);
 
-  form.FPendingTitle = ansi("Зубная боль");
-  form.FPendingOrigin = ansi("рус.");
-  form.FPendingDescription = ansi("Боль в зубе");
+  handbook_.FPendingTitle = ansi("Зубная боль");
+  handbook_.FPendingOrigin = ansi("рус.");
+  handbook_.FPendingDescription = ansi("Боль в зубе");
   std::vector<std::string> prefilled;
   QTimer::singleShot(0, [&] {
     if (!editor_.isVisible()) return;
@@ -125,7 +125,7 @@ TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
   });
   Search("зуб");
   EXPECT_EQ(prefilled, (std::vector<std::string>{ansi("Зубная боль"), ansi("рус."), ansi("Боль в зубе")}));
-  EXPECT_FALSE(form.FAddIfNotFound);
+  EXPECT_FALSE(handbook_.FAddIfNotFound);
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_TRUE(Entries().empty());
 }
@@ -134,16 +134,16 @@ TEST_F(SearchTest, OpeningWithoutASearchOrASelectionOrAfterACommitDoesNothing) {
   app::TForm1& form = StartHandbook();
   form.JvListBox1DblClick();
   Search("кард");
-  form.JvListBox1->clearSelection();
+  JvListBox1()->clearSelection();
   form.JvListBox1DblClick();
   EXPECT_EQ(CardKey(), 0);
 
   // The end of the transaction closes the search; its entries stay but lead nowhere.
-  form.IBDatabase1.Commit();
+  handbook_.IBDatabase1.Commit();
   DoubleClickEntry(3);
   EXPECT_EQ(Entries().size(), 4u);
   EXPECT_EQ(CardKey(), 0);
-  EXPECT_EQ(form.FCurrentSection, 0);
+  EXPECT_EQ(handbook_.FCurrentSection, 0);
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
@@ -151,46 +151,46 @@ TEST_F(SearchTest, AHitDeletedSinceTheSearchOpensNoOtherArticle) {
   app::TForm1& form = StartHandbook();
   form.LoadSection(1);
   Search("кард");
-  ASSERT_TRUE(form.IBQuery2.FieldByName("EUPHEMIZM").AsString() == ansi("Аритмия"));
-  form.IBQuery2.MoveTo(2);  // Тахикардия
+  ASSERT_TRUE(handbook_.IBQuery2.FieldByName("EUPHEMIZM").AsString() == ansi("Аритмия"));
+  handbook_.IBQuery2.MoveTo(2);  // Тахикардия
   boxes_.WillAnswer(MessageAnswer::Ok);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
   ASSERT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Аритмия"), ansi("Брадикардия")}));
 
   DoubleClickEntry(2);  // Тахикардия
   EXPECT_EQ(CardKey(), 0);
-  EXPECT_EQ(form.FOpenCards, 0);
+  EXPECT_EQ(handbook_.FOpenCards, 0);
 }
 
 TEST_F(SearchTest, OpeningTheBarPutsTheFocusInTheFieldAndClosingItKeepsTheEntries) {
   app::TForm1& form = StartHandbook();
   Search("кард");
-  form.JvXPBarSearch->SetCollapsed(true);
-  form.DBGridEh1->setFocus();
-  form.JvXPBarSearch->SetCollapsed(false);
-  EXPECT_EQ(QApplication::focusWidget(), form.JvEdit1);
+  JvXPBarSearch()->SetCollapsed(true);
+  DBGridEh1()->setFocus();
+  JvXPBarSearch()->SetCollapsed(false);
+  EXPECT_EQ(QApplication::focusWidget(), JvEdit1());
   EXPECT_EQ(Entries().size(), 4u);
 }
 
 TEST_F(SearchTest, TheSearchButtonShowsItsPictureCentred) {
   app::TForm1& form = StartHandbook();
-  EXPECT_EQ(form.KorSpeedButton1->size(), QSize(22, 22));
-  EXPECT_EQ(form.KorSpeedButton1->ImagePosition(), QPoint(3, 3));
+  EXPECT_EQ(KorSpeedButton1()->size(), QSize(22, 22));
+  EXPECT_EQ(KorSpeedButton1()->ImagePosition(), QPoint(3, 3));
 }
 
 TEST_F(SearchTest, APressOnTheStripMovesTheGridToTheLetterAndFocusesIt) {
   app::TForm1& form = StartHandbook();
   form.LoadSection(1);
-  form.JvEdit1->setFocus();
+  JvEdit1()->setFocus();
   PressStripLetter(ansi("Т"));
   EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
-  EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 2);
-  EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
+  EXPECT_EQ(DBGridEh1()->currentIndex().row(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), DBGridEh1());
 
-  form.JvEdit1->setFocus();
+  JvEdit1()->setFocus();
   PressStripLetter(ansi("Я"));  // no such headword here
   EXPECT_EQ(CurrentHeadword(), ansi("Тахикардия"));
-  EXPECT_EQ(QApplication::focusWidget(), form.DBGridEh1);
+  EXPECT_EQ(QApplication::focusWidget(), DBGridEh1());
 }
 
 }  // namespace

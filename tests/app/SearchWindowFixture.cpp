@@ -43,38 +43,38 @@ SearchWindowTest::~SearchWindowTest() {
 
 app::TForm1& SearchWindowTest::StartSearching(const std::vector<std::string>& lines) {
   app::TForm1& form = lines.empty() ? StartWithoutDatabase() : Start(lines);
-  form.Form5 = &editor_;
+  form.SetEditor(&editor_);
   QApplication::setActiveWindow(&form);
-  form.JvXPBarSearch->SetCollapsed(false);
+  JvXPBarSearch()->SetCollapsed(false);
   return form;
 }
 
 void SearchWindowTest::Search(const char* typedUtf8) { SearchCp1251(testing_support::ansi(typedUtf8)); }
 
 void SearchWindowTest::SearchCp1251(const std::string& typed) {
-  form_->JvEdit1->setText(platform::ToQString(typed));
-  form_->JvEdit1->setFocus();
+  JvEdit1()->setText(platform::ToQString(typed));
+  JvEdit1()->setFocus();
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(form_->JvEdit1, &enter);
+  QApplication::sendEvent(JvEdit1(), &enter);
 }
 
 std::vector<SearchEntry> SearchWindowTest::Entries() const {
   std::vector<SearchEntry> entries;
-  for (int row = 0; row < form_->JvListBox1->count(); ++row) {
-    const QListWidgetItem* item = form_->JvListBox1->item(row);
+  for (int row = 0; row < JvListBox1()->count(); ++row) {
+    const QListWidgetItem* item = JvListBox1()->item(row);
     entries.push_back({platform::FromQString(item->text()), item->data(Qt::UserRole).toInt()});
   }
   return entries;
 }
 
 void SearchWindowTest::DoubleClickEntry(int row) const {
-  QListWidget& list = *form_->JvListBox1;
+  QListWidget& list = *JvListBox1();
   list.scrollToItem(list.item(row));
   Click(*list.viewport(), list.visualItemRect(list.item(row)).center(), true);
 }
 
 void SearchWindowTest::PressStripLetter(const std::string& letter) const {
-  browse::AlphabetStrip& strip = *form_->Edit1;
+  browse::AlphabetStrip& strip = *Edit1();
   const int gapBefore = static_cast<int>(browse::AlphabetStripText().find(letter));
   const int y = strip.height() / 2;
   // The last point whose gap is still the one before the letter lies on the letter's left half.
@@ -84,11 +84,11 @@ void SearchWindowTest::PressStripLetter(const std::string& letter) const {
   Click(strip, {x, y}, false);
 }
 
-std::string SearchWindowTest::CurrentHeadword() const { return form_->IBQuery2.FieldByName("EUPHEMIZM").AsString(); }
+std::string SearchWindowTest::CurrentHeadword() const { return handbook_.IBQuery2.FieldByName("EUPHEMIZM").AsString(); }
 
 int SearchWindowTest::CardKey() const {
   const cards::TForm4* card = form_->CurrentCard();
-  return card && card->isVisible() ? card->FEuphUid : 0;
+  return card && card->isVisible() ? card->EuphUid() : 0;
 }
 
 }  // namespace app_tests

@@ -40,7 +40,7 @@ class SearchWindowTest : public MainWindowTest {
   // The key of the article the open card shows; 0 when no card is open.
   int CardKey() const;
 
-  cards::TForm5 editor_;
+  cards::TForm5 editor_{handbook_};
 
  private:
   QByteArray savedConfigHome_;

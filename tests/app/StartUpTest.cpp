@@ -25,26 +25,26 @@ TEST_F(MainWindowTest, FillsTheBarInSectionOrderAndListsSectionZeroByHeadword) {
                              SectionLine(1, "Кардиология"), Term(1, "Язва", 0), Term(2, "Анемия", 0),
                              Term(3, "Гастрит", 0), Term(4, "Аритмия", 1)});
   EXPECT_TRUE(boxes_.Shown().empty());
-  ASSERT_EQ(form.JvXPBarCathegory->ItemCount(), 3);
+  ASSERT_EQ(JvXPBarCathegory()->ItemCount(), 3);
   const char* const captions[] = {"Разное", "Кардиология", "Неврология"};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(form.JvXPBarCathegory->Item(i).text(), QString::fromUtf8(captions[i]));
-    EXPECT_EQ(form.JvXPBarCathegory->Item(i).Tag(), i);
+    EXPECT_EQ(JvXPBarCathegory()->Item(i).text(), QString::fromUtf8(captions[i]));
+    EXPECT_EQ(JvXPBarCathegory()->Item(i).Tag(), i);
   }
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Гастрит"), ansi("Язва")}));
-  EXPECT_EQ(form.DBGridEh1->CurrentRow(), 0);
+  EXPECT_EQ(DBGridEh1()->CurrentRow(), 0);
   EXPECT_EQ(Header(), ansi("Общие термины"));  // whatever section 0 is called
-  EXPECT_EQ(form.FCurrentSection, 0);
-  EXPECT_EQ(form.FOpenCards, 0);
-  EXPECT_FALSE(form.FAddIfNotFound);
+  EXPECT_EQ(handbook_.FCurrentSection, 0);
+  EXPECT_EQ(handbook_.FOpenCards, 0);
+  EXPECT_FALSE(handbook_.FAddIfNotFound);
   EXPECT_TRUE(form.KeyPreview());
-  EXPECT_FALSE(form.IBQuery1.IsOpen());
+  EXPECT_FALSE(handbook_.IBQuery1.IsOpen());
 }
 
 TEST_F(MainWindowTest, NoSectionsGiveAnEmptyBarAndSectionZeroIsStillListed) {
   app::TForm1& form = Start({Term(1, "Анемия", 0), Term(2, "Аритмия", 1)});
   EXPECT_TRUE(boxes_.Shown().empty());
-  EXPECT_EQ(form.JvXPBarCathegory->ItemCount(), 0);
+  EXPECT_EQ(JvXPBarCathegory()->ItemCount(), 0);
   EXPECT_EQ(GridHeadwords(), std::vector<std::string>{ansi("Анемия")});
 }
 
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWork
   app::TForm1& form = StartWithoutDatabase();
   ASSERT_EQ(boxes_.Errors().size(), 1u);
   EXPECT_FALSE(boxes_.Errors()[0].empty());
-  EXPECT_EQ(form.JvXPBarCathegory->ItemCount(), 0);
-  EXPECT_EQ(form.DBGridEh1->model()->rowCount(), 0);
+  EXPECT_EQ(JvXPBarCathegory()->ItemCount(), 0);
+  EXPECT_EQ(DBGridEh1()->model()->rowCount(), 0);
   EXPECT_FALSE(form.KeyPreview());
 
   // Still a window: keys and the timers do what they do, nothing more.
@@ -65,17 +65,18 @@ TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWork
   EXPECT_EQ(boxes_.Shown().size(), 1u);
   bool closed = false;
   QObject::connect(&form, &app::TForm1::Closed, [&] { closed = true; });
-  form.JvXPBar1->Item(7).click();
+  JvXPBar1()->Item(7).click();
   EXPECT_TRUE(closed);
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowCommitsWhatIsStillOpen) {
   app::TForm1& form = Start({SectionLine(0, "Общие термины"), Term(1, "Анемия", 0)});
-  form.IBSQL1.SetSQL("insert into EUPHEMIZMS (EUPHEMIZM, DESCRIPTION, SECTION_UID) values (\"" + ansi("Бронхит") +
+  handbook_.IBSQL1.SetSQL("insert into EUPHEMIZMS (EUPHEMIZM, DESCRIPTION, SECTION_UID) values (\"" + ansi("Бронхит") +
                      "\", \"x\", 0)");
-  form.IBSQL1.ExecQuery();
+  handbook_.IBSQL1.ExecQuery();
   form.close();
   form_.reset();
+  handbook_.CloseDatabase();  // as the program does once its windows are gone
   StartWithoutDatabase();
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
 }
@@ -91,16 +92,15 @@ TEST(Program, WithoutADisplaySaysSoAndEndsWithAnError) {
 }
 
 TEST_F(MainWindowTest, TheFirstTickClosesTheSplashOnceAndEveryTickChecksForUpdates) {
-  app::TForm1& form = Start({SectionLine(0, "Общие термины")});
-  EXPECT_TRUE(form.Timer1->isActive());
-  EXPECT_EQ(form.Timer1->interval(), 3000);
-  EXPECT_TRUE(form.Timer2->isActive());
-  EXPECT_EQ(form.Timer2->interval(), 3600000);
-
   QPointer<QWidget> splash = new QWidget;
   splash->setAttribute(Qt::WA_DeleteOnClose);
   splash->show();
-  form.SetSplash(splash);
+  app::TForm1& form = Start({SectionLine(0, "Общие термины")}, splash);
+  EXPECT_TRUE(Timer1()->isActive());
+  EXPECT_EQ(Timer1()->interval(), 3000);
+  EXPECT_TRUE(Timer2()->isActive());
+  EXPECT_EQ(Timer2()->interval(), 3600000);
+
   int checks = 0;
   form.UpdateCheckHook = [&] {
     EXPECT_FALSE(splash && splash->isVisible()) << "the splash must be gone before the check";
@@ -109,11 +109,11 @@ TEST_F(MainWindowTest, TheFirstTickClosesTheSplashOnceAndEveryTickChecksForUpdat
   form.Timer1Timer();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(splash.isNull());
-  EXPECT_FALSE(form.Timer1->isActive());
+  EXPECT_FALSE(Timer1()->isActive());
   EXPECT_EQ(checks, 1);
   form.Timer2Timer();
   EXPECT_EQ(checks, 2);
-  EXPECT_TRUE(form.Timer2->isActive());
+  EXPECT_TRUE(Timer2()->isActive());
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ void Click(QWidget* target, QPoint at) {
 class CardWindowTest : public HandbookFixture {
  protected:
   CardWindowTest()
-      : desk_(std::make_unique<ArticleDesk>(termList_, openCards_, [this] {
+      : desk_(std::make_unique<ArticleDesk>(handbook_, [this] {
           cards::EditCurrentArticle(*editor_, termList_, database_);
         })) {}
   ~CardWindowTest() override { desk_.reset(); }
@@ -61,15 +61,27 @@ class CardWindowTest : public HandbookFixture {
     return *desk_->CurrentCard();
   }
 
-  static QString Shown(const TForm4& card) { return card.HTMLViewer1->toPlainText(); }
+  // The card's controls, found by their documented names.
+  static cards::ArticleView* View(const TForm4& card) { return Child<cards::ArticleView>(card, "HTMLViewer1"); }
+  static cards::ArticleView* View(const TForm4* card) { return View(*card); }
+  static QToolBar* Bar(const TForm4& card) { return Child<QToolBar>(card, "ToolBar1"); }
+  static QAction* Act(const TForm4& card, const char* name) { return Child<QAction>(card, name); }
+  template <class T>
+  static T* Child(const TForm4& card, const char* name) {
+    T* child = card.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  static QString Shown(const TForm4& card) { return View(card)->toPlainText(); }
 
   int CurrentKey() const { return termList_.FieldByName("EUPH_UID").AsInteger(); }
 
   // Selects the first occurrence of `utf8` in the card's article.
   static void Select(TForm4& card, const char* utf8) {
-    const QTextCursor found = card.HTMLViewer1->document()->find(QString::fromUtf8(utf8));
+    const QTextCursor found = View(card)->document()->find(QString::fromUtf8(utf8));
     ASSERT_FALSE(found.isNull()) << utf8;
-    card.HTMLViewer1->setTextCursor(found);
+    View(card)->setTextCursor(found);
   }
 
   // The window frame becomes known only once shown, so a few pixels off still count.
@@ -78,7 +90,7 @@ class CardWindowTest : public HandbookFixture {
     return (window.frameGeometry().center() - screenCentre).manhattanLength() <= 8;
   }
 
-  std::int32_t openCards_ = 0;
+  std::int32_t& openCards_ = handbook_.FOpenCards;
   std::unique_ptr<ArticleDesk> desk_;
 };
 
@@ -93,15 +105,15 @@ TEST_F(CardWindowTest, FirstOpeningMakesAStayOnTopCardWithTheToggleOff) {
   EXPECT_TRUE(card.windowTitle().isEmpty());
   EXPECT_TRUE(IsCentred(card));
   EXPECT_FALSE(card.ToggleOn());
-  EXPECT_EQ(card.Action2->text(), kLooseCaption);
-  EXPECT_EQ(ImageIndex(card.Action2), 4);
-  EXPECT_EQ(card.FEuphUid, kGastritis);
+  EXPECT_EQ(Act(card, "Action2")->text(), kLooseCaption);
+  EXPECT_EQ(ImageIndex(Act(card, "Action2")), 4);
+  EXPECT_EQ(card.EuphUid(), kGastritis);
   EXPECT_EQ(Shown(card), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
 
-  EXPECT_EQ(card.ToolBar1->actions(), (QList<QAction*>{card.Action2, card.Action3, card.Action4, card.Action1}));
-  EXPECT_EQ(card.HTMLViewer1->actions(), (QList<QAction*>{card.Action3, card.Action4, card.Action1, card.Action5}));
-  EXPECT_EQ(card.HTMLViewer1->contextMenuPolicy(), Qt::ActionsContextMenu);
-  EXPECT_EQ(card.ToolBar1->height(), 26);
+  EXPECT_EQ(Bar(card)->actions(), (QList<QAction*>{Act(card, "Action2"), Act(card, "Action3"), Act(card, "Action4"), Act(card, "Action1")}));
+  EXPECT_EQ(View(card)->actions(), (QList<QAction*>{Act(card, "Action3"), Act(card, "Action4"), Act(card, "Action1"), Act(card, "Action5")}));
+  EXPECT_EQ(View(card)->contextMenuPolicy(), Qt::ActionsContextMenu);
+  EXPECT_EQ(Bar(card)->height(), 26);
 }
 
 TEST_F(CardWindowTest, SecondOpeningReusesTheCardWhereTheUserLeftIt) {
@@ -113,42 +125,42 @@ TEST_F(CardWindowTest, SecondOpeningReusesTheCardWhereTheUserLeftIt) {
   EXPECT_EQ(&again, &card);
   EXPECT_EQ(openCards_, 1);
   EXPECT_EQ(card.pos(), QPoint(40, 50));
-  EXPECT_EQ(card.FEuphUid, kGastroptosis);
+  EXPECT_EQ(card.EuphUid(), kGastroptosis);
   EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастроптоз\n\n  Опущение желудка.")));
   EXPECT_FALSE(card.ToggleOn());
-  EXPECT_EQ(card.Action2->text(), kLooseCaption);
+  EXPECT_EQ(Act(card, "Action2")->text(), kLooseCaption);
 }
 
 TEST_F(CardWindowTest, ToggleOnMakesTheNextOpeningCreateAFurtherCard) {
   TForm4& first = Open(kGastritis);
   first.move(10, 10);
-  first.Action2->trigger();
+  Act(first, "Action2")->trigger();
   EXPECT_TRUE(first.ToggleOn());
-  EXPECT_EQ(first.Action2->text(), kPinnedCaption);
-  EXPECT_EQ(ImageIndex(first.Action2), 3);
+  EXPECT_EQ(Act(first, "Action2")->text(), kPinnedCaption);
+  EXPECT_EQ(ImageIndex(Act(first, "Action2")), 3);
 
   TForm4& second = Open(kStomach);
 
   EXPECT_NE(&second, &first);
   EXPECT_EQ(openCards_, 2);
   EXPECT_TRUE(second.ToggleOn());
-  EXPECT_EQ(second.Action2->text(), kPinnedCaption);
-  EXPECT_EQ(ImageIndex(second.Action2), 3);
+  EXPECT_EQ(Act(second, "Action2")->text(), kPinnedCaption);
+  EXPECT_EQ(ImageIndex(Act(second, "Action2")), 3);
   EXPECT_TRUE(IsCentred(second));
-  EXPECT_EQ(first.FEuphUid, kGastritis) << "the first card keeps its article";
+  EXPECT_EQ(first.EuphUid(), kGastritis) << "the first card keeps its article";
   EXPECT_TRUE(Shown(first).startsWith(QStringLiteral("Гастрит")));
 
   // Turning the newest card's toggle off makes it the reused one again.
-  second.Action2->trigger();
-  EXPECT_EQ(second.Action2->text(), kLooseCaption);
-  EXPECT_EQ(ImageIndex(second.Action2), 4);
+  Act(second, "Action2")->trigger();
+  EXPECT_EQ(Act(second, "Action2")->text(), kLooseCaption);
+  EXPECT_EQ(ImageIndex(Act(second, "Action2")), 4);
   EXPECT_EQ(&Open(kUlcer), &second);
   EXPECT_EQ(openCards_, 2);
 }
 
 TEST_F(CardWindowTest, ClosingTheNewestCardNeverLetsTheNextOpeningTouchIt) {
   TForm4& first = Open(kGastritis);
-  first.Action2->trigger();
+  Act(first, "Action2")->trigger();
   QPointer<TForm4> second = &Open(kStomach);
   second->close();
   EXPECT_EQ(openCards_, 1);
@@ -160,14 +172,14 @@ TEST_F(CardWindowTest, ClosingTheNewestCardNeverLetsTheNextOpeningTouchIt) {
 
   EXPECT_NE(&fresh, &first);
   EXPECT_FALSE(fresh.ToggleOn());
-  EXPECT_EQ(fresh.Action2->text(), kLooseCaption);
+  EXPECT_EQ(Act(fresh, "Action2")->text(), kLooseCaption);
   EXPECT_EQ(openCards_, 2);
-  EXPECT_EQ(first.FEuphUid, kGastritis);
+  EXPECT_EQ(first.EuphUid(), kGastritis);
 }
 
 TEST_F(CardWindowTest, ClosingEveryCardBringsTheCountBackToZero) {
   TForm4& first = Open(kGastritis);
-  first.Action2->trigger();
+  Act(first, "Action2")->trigger();
   TForm4& second = Open(kStomach);
   second.close();
   first.close();
@@ -177,39 +189,39 @@ TEST_F(CardWindowTest, ClosingEveryCardBringsTheCountBackToZero) {
   TForm4& fresh = Open(kUlcer);
   EXPECT_EQ(openCards_, 1);
   EXPECT_FALSE(fresh.ToggleOn());
-  EXPECT_EQ(fresh.FEuphUid, kUlcer);
+  EXPECT_EQ(fresh.EuphUid(), kUlcer);
 }
 
 TEST_F(CardWindowTest, ClickingTheReferenceReportsTheHrefAsWrittenAndFollowsIt) {
   TForm4& card = Open(kStomach);
   std::vector<std::string> reported;
-  QObject::connect(card.HTMLViewer1, &cards::ArticleView::HotSpotClick,
+  QObject::connect(View(card), &cards::ArticleView::HotSpotClick,
                    [&](const std::string& src) { reported.push_back(src); });
 
-  const QTextCursor link = card.HTMLViewer1->document()->find(QStringLiteral("Гастрит."));
+  const QTextCursor link = View(card)->document()->find(QStringLiteral("Гастрит."));
   ASSERT_FALSE(link.isNull());
-  QTextCursor inside(card.HTMLViewer1->document());
+  QTextCursor inside(View(card)->document());
   inside.setPosition(link.selectionStart() + 2);
-  Click(card.HTMLViewer1->viewport(), card.HTMLViewer1->cursorRect(inside).center());
+  Click(View(card)->viewport(), View(card)->cursorRect(inside).center());
 
   ASSERT_EQ(reported.size(), 1u);
   EXPECT_EQ(reported[0], ansi(" Гастрит.")) << text::Cp1251ToUtf8(reported[0]);
   EXPECT_EQ(CurrentKey(), kGastritis) << "the list moves to the referenced term";
-  EXPECT_EQ(card.FEuphUid, kGastritis);
+  EXPECT_EQ(card.EuphUid(), kGastritis);
   EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастрит\n")));
 }
 
 TEST_F(CardWindowTest, ReferenceRendersIntoTheCardThatWasClickedAndUnknownTargetsStay) {
   TForm4& older = Open(kStomach);
-  older.Action2->trigger();
+  Act(older, "Action2")->trigger();
   TForm4& newer = Open(kUlcer);
   ASSERT_NE(&older, &newer);
 
   bool handled = false;
   older.HTMLViewer1HotSpotClick(ansi(" Гастрит."), handled);
   EXPECT_TRUE(handled);
-  EXPECT_EQ(older.FEuphUid, kGastritis);
-  EXPECT_EQ(newer.FEuphUid, kUlcer);
+  EXPECT_EQ(older.EuphUid(), kGastritis);
+  EXPECT_EQ(newer.EuphUid(), kUlcer);
 
   // A target without its closing stop loses a letter; the prefix look-up still finds it.
   GoTo(kUlcer);
@@ -219,26 +231,26 @@ TEST_F(CardWindowTest, ReferenceRendersIntoTheCardThatWasClickedAndUnknownTarget
   // Nothing matches: the list stays and the card shows its current row.
   older.HTMLViewer1HotSpotClick(ansi(" Несуществующий."), handled);
   EXPECT_EQ(CurrentKey(), kGastroptosis);
-  EXPECT_EQ(older.FEuphUid, kGastroptosis);
+  EXPECT_EQ(older.EuphUid(), kGastroptosis);
 }
 
 TEST_F(CardWindowTest, FindSelectedLooksUpTheSelectedWord) {
   TForm4& card = Open(kStomach);
   Select(card, "Гастрит.");
-  card.Action1->trigger();
+  Act(card, "Action1")->trigger();
   EXPECT_EQ(CurrentKey(), kGastritis);
-  EXPECT_EQ(card.FEuphUid, kGastritis);
+  EXPECT_EQ(card.EuphUid(), kGastritis);
 
   // A lower-case word of the origin finds its headword too.
   Select(card, "желудок");
-  card.Action1->trigger();
+  Act(card, "Action1")->trigger();
   EXPECT_EQ(CurrentKey(), kStomach);
 
   // An empty selection finds nothing and shows the list's current row again.
-  card.HTMLViewer1->ClearSelection();
-  card.Action1->trigger();
+  View(card)->ClearSelection();
+  Act(card, "Action1")->trigger();
   EXPECT_EQ(CurrentKey(), kStomach);
-  EXPECT_EQ(card.FEuphUid, kStomach);
+  EXPECT_EQ(card.EuphUid(), kStomach);
 }
 
 TEST_F(CardWindowTest, CopyPutsUnicodeTextOnTheClipboard) {
@@ -246,33 +258,33 @@ TEST_F(CardWindowTest, CopyPutsUnicodeTextOnTheClipboard) {
   TForm4& card = Open(kGastritis);
 
   Select(card, "gaster – желудок");
-  card.Action3->trigger();
+  Act(card, "Action3")->trigger();
   EXPECT_EQ(clipboard->text(), QStringLiteral("gaster – желудок"));
 
-  card.HTMLViewer1->ClearSelection();
-  card.Action3->trigger();
+  View(card)->ClearSelection();
+  Act(card, "Action3")->trigger();
   EXPECT_EQ(clipboard->text(), QString());
 
-  card.Action4->trigger();
+  Act(card, "Action4")->trigger();
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
-  EXPECT_FALSE(card.HTMLViewer1->textCursor().hasSelection());
+  EXPECT_FALSE(View(card)->textCursor().hasSelection());
 }
 
 TEST_F(CardWindowTest, CopyKeysInTheArticleRunTheCardsCommands) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   TForm4& card = Open(kGastritis);
   card.activateWindow();
-  card.HTMLViewer1->setFocus();
+  View(card)->setFocus();
   QApplication::processEvents();
-  ASSERT_EQ(QApplication::focusWidget(), card.HTMLViewer1);
+  ASSERT_EQ(QApplication::focusWidget(), View(card));
 
   clipboard->clear();
-  EXPECT_TRUE(qt_sendShortcutOverrideEvent(card.HTMLViewer1, 0, Qt::Key_A, Qt::ControlModifier, {}, false, 1));
+  EXPECT_TRUE(qt_sendShortcutOverrideEvent(View(card), 0, Qt::Key_A, Qt::ControlModifier, {}, false, 1));
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
-  EXPECT_FALSE(card.HTMLViewer1->textCursor().hasSelection());
+  EXPECT_FALSE(View(card)->textCursor().hasSelection());
 
   Select(card, "Гастрит");
-  EXPECT_TRUE(qt_sendShortcutOverrideEvent(card.HTMLViewer1, 0, Qt::Key_C, Qt::ControlModifier, {}, false, 1));
+  EXPECT_TRUE(qt_sendShortcutOverrideEvent(View(card), 0, Qt::Key_C, Qt::ControlModifier, {}, false, 1));
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит"));
 }
 
@@ -286,7 +298,7 @@ TEST_F(CardWindowTest, EditFromTheCardEditsItsArticleEvenAfterTheListMoved) {
       headwordShown = shown.Headword();
       EditorScript::Save("Гастроптоз", "греч. ptosis", "опущение желудка.")(shown);
     });
-    card.Action5->trigger();
+    Act(card, "Action5")->trigger();
     EXPECT_TRUE(script.Shown());
   }
   EXPECT_EQ(headwordShown, ansi("Гастроптоз"));
@@ -302,7 +314,7 @@ TEST_F(CardWindowTest, EditFromACardWhileTheListIsEmptyDoesNothing) {
   const int rows = Count("1 = 1");
   {
     EditorScript script(*editor_, EditorScript::SaveAsShown());
-    card.Action5->trigger();
+    Act(card, "Action5")->trigger();
     EXPECT_FALSE(script.Shown());
   }
   EXPECT_EQ(Count("1 = 1"), rows);
@@ -313,8 +325,8 @@ TEST_F(CardWindowTest, EmptyListRendersAnEmptyArticle) {
   desk_->OpenCard();
   TForm4* card = desk_->CurrentCard();
   ASSERT_NE(card, nullptr);
-  EXPECT_EQ(card->FEuphUid, 0);
-  EXPECT_EQ(card->HTMLViewer1->toPlainText().trimmed(), QString());
+  EXPECT_EQ(card->EuphUid(), 0);
+  EXPECT_EQ(View(card)->toPlainText().trimmed(), QString());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "cards/StoredLines.h"
 #include "cards/TForm5.h"
+#include "core/Handbook.h"
 #include "platform/SettingsStore.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/support/Ansi.h"
@@ -52,10 +53,11 @@ class EditorWindowTest : public ::testing::Test {
 
   testing_support::TempDir dir_;
   QByteArray savedConfigHome_;
+  core::Handbook handbook_{dir_.path().string() + "/"};
 };
 
 TEST_F(EditorWindowTest, LaysOutTheFieldsInTabOrder) {
-  TForm5 editor;
+  TForm5 editor(handbook_);
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Редактор записи"));
   EXPECT_EQ(editor.size(), QSize(463, 340));
   EXPECT_EQ(editor.minimumSize(), editor.maximumSize());
@@ -81,7 +83,7 @@ TEST_F(EditorWindowTest, LaysOutTheFieldsInTabOrder) {
 }
 
 TEST_F(EditorWindowTest, SaveTurnsDoubleQuotesIntoApostrophesInEveryField) {
-  TForm5 editor;
+  TForm5 editor(handbook_);
   const EditorResult result = Run(editor, EditorScript::Save("Синдром \"X\"", "лат. \"x\"", "\"Текст\"\nещё"));
   EXPECT_EQ(result, EditorResult::Ok);
   EXPECT_EQ(editor.Headword(), ansi("Синдром 'X'"));
@@ -96,7 +98,7 @@ TEST_F(EditorWindowTest, ExitEscapeAndClosingAllCancel) {
       {"Esc", [](TForm5& shown) { PressKey(shown.focusWidget(), Qt::Key_Escape); }},
       {"close button", [](TForm5& shown) { shown.close(); }},
   };
-  TForm5 editor;
+  TForm5 editor(handbook_);
   for (const auto& [way, act] : ways) {
     editor.SetFields(ansi("Гастрит"), "", ansi("\"а\""));
     EXPECT_EQ(Run(editor, act), EditorResult::Cancel) << way;
@@ -105,7 +107,7 @@ TEST_F(EditorWindowTest, ExitEscapeAndClosingAllCancel) {
 }
 
 TEST_F(EditorWindowTest, EnterInTheDescriptionStartsALineAndInTheHeadwordSaves) {
-  TForm5 editor;
+  TForm5 editor(handbook_);
   editor.SetFields(ansi("Гастрит"), "", ansi("один"));
   const EditorResult result = Run(editor, [](TForm5& shown) {
     shown.Memo1->setFocus();
@@ -120,14 +122,14 @@ TEST_F(EditorWindowTest, EnterInTheDescriptionStartsALineAndInTheHeadwordSaves) 
 }
 
 TEST_F(EditorWindowTest, StoredLineBreaksComeBackUnchanged) {
-  TForm5 editor;
+  TForm5 editor(handbook_);
   editor.SetFields(ansi("Гастрит"), "", ansi("один\r\nдва\r\n\r\nтри"));
   EXPECT_EQ(editor.Memo1->blockCount(), 4);
   EXPECT_EQ(editor.Description(), ansi("один\r\nдва\r\n\r\nтри"));
 }
 
 TEST_F(EditorWindowTest, FocusStartsInTheHeadword) {
-  TForm5 editor;
+  TForm5 editor(handbook_);
   Run(editor, [](TForm5& shown) {
     shown.Memo1->setFocus();
     shown.reject();
@@ -142,7 +144,7 @@ TEST_F(EditorWindowTest, FocusStartsInTheHeadword) {
 
 TEST_F(EditorWindowTest, PlacementSurvivesARestart) {
   {
-    TForm5 editor;
+    TForm5 editor(handbook_);
     Run(editor, [](TForm5& shown) {
       shown.move(123, 77);
       shown.reject();
@@ -154,7 +156,7 @@ TEST_F(EditorWindowTest, PlacementSurvivesARestart) {
   EXPECT_LE(line->size(), 80u);
   EXPECT_EQ(line->rfind("Left=123;Top=77;", 0), 0u) << *line;
 
-  TForm5 restarted;
+  TForm5 restarted(handbook_);
   QPoint shownAt;
   Run(restarted, [&](TForm5& shown) {
     shownAt = shown.pos();
@@ -170,7 +172,7 @@ TEST_F(EditorWindowTest, DamagedOrUnreachablePlacementCentresTheEditor) {
       platform::SettingsStore settings;
       cards::WriteStoredLines(settings, "Software\\Korvand\\Form5", text);
     }
-    TForm5 editor;
+    TForm5 editor(handbook_);
     QPoint centre;
     Run(editor, [&](TForm5& shown) {
       centre = shown.frameGeometry().center();

@@ -30,12 +30,8 @@ HandbookFixture::HandbookFixture() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")
                 TermLine(kGeneral, "Аллергия", "", "Повышенная чувствительность.", 0),
             });
   database_.Open(databaseFile_.string());
-  updateSql_.SetModifySQL(std::string(store::statements::ModifyTerm));
-  updateSql_.SetInsertSQL(std::string(store::statements::InsertTermRow));
-  updateSql_.SetDeleteSQL(std::string(store::statements::DeleteTerm));
-  termList_.SetUpdateObject(&updateSql_);
   LoadSection(1);
-  editor_ = std::make_unique<cards::TForm5>();
+  editor_ = std::make_unique<cards::TForm5>(handbook_);
 }
 
 HandbookFixture::~HandbookFixture() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cards/TForm5.h"
+#include "core/Handbook.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "store/SqlExecutor.h"
@@ -48,10 +49,11 @@ class HandbookFixture : public ::testing::Test {
   std::filesystem::path databaseFile_;
   QByteArray savedConfigHome_;
   testing_support::ScriptedMessageBoxes boxes_;
-  store::Database database_;
-  store::UpdateSql updateSql_{database_};
-  store::Query termList_{database_};
-  store::SqlExecutor executor_{database_};
+  // The state the main window works on; the names below are the parts the tests use.
+  core::Handbook handbook_{dir_.path().string() + "/"};
+  store::Database& database_ = handbook_.IBDatabase1;
+  store::Query& termList_ = handbook_.IBQuery2;
+  store::SqlExecutor& executor_ = handbook_.IBSQL1;
   std::unique_ptr<cards::TForm5> editor_;
 };
 

@@ -1,0 +1,29 @@
+#include "core/Handbook.h"
+
+#include "platform/TerminationSignals.h"
+#include "store/OpenHandbookDatabase.h"
+#include "store/Statements.h"
+
+namespace core {
+
+Handbook::Handbook(std::string programFolder) : programFolder_(std::move(programFolder)) {
+  IBUpdateSQL1.SetModifySQL(std::string(store::statements::ModifyTerm));
+  IBUpdateSQL1.SetInsertSQL(std::string(store::statements::InsertTermRow));
+  IBUpdateSQL1.SetDeleteSQL(std::string(store::statements::DeleteTerm));
+  IBQuery2.SetUpdateObject(&IBUpdateSQL1);
+}
+
+Handbook::~Handbook() = default;
+
+void Handbook::OpenDatabase() {
+  // The client library takes SIGINT and SIGTERM on its first attach, successful or not, and would
+  // shut the attachment down underneath the program; the program ends on them itself.
+  struct ReclaimSignals {
+    ~ReclaimSignals() { platform::ReclaimTerminationSignals(); }
+  } reclaim;
+  store::OpenHandbookDatabase(IBDatabase1, programFolder_);
+}
+
+void Handbook::CloseDatabase() { IBDatabase1.Close(); }
+
+}  // namespace core

@@ -1,7 +1,6 @@
 // Program entry: the handbook's state first, then the splash and the main window; the message loop
 // runs until the main window is closed, by the user or by a termination signal.
 #include <QCoreApplication>
-#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,11 +9,11 @@
 #include "app/QtMessageBoxes.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
+#include "app/TerminationWatch.h"
 #include "cards/TForm5.h"
 #include "core/Handbook.h"
 #include "platform/Folders.h"
 #include "platform/MessageBoxes.h"
-#include "platform/TerminationSignals.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
 
@@ -45,8 +44,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   core::Handbook handbook(platform::ProgramFolder().string());
-  openHandbook = &handbook;
-  std::atexit(CloseDatabaseAtExit);
 
   app::HandbookApplication application(argc, argv);
   app::QtMessageBoxes boxes;
@@ -54,15 +51,7 @@ int main(int argc, char** argv) {
   text::SetMessageSink([](const std::string& message) { platform::Boxes().ShowMessage(message); });
   text::InitializeTextUtilities();
 
-  // A logout or `kill` ends the program as "Выход" does, whatever window or box is open; one
-  // that comes before the main window exists ends it before the window is shown.
-  bool terminating = false;
-  QPointer<app::TForm1> mainWindow;
-  platform::CatchTerminationSignals([&] {
-    terminating = true;
-    if (mainWindow) mainWindow->close();
-    QCoreApplication::exit(0);
-  });
+  app::TerminationWatch termination;
 
   auto* splash = new app::TForm14;
   splash->show();
@@ -72,18 +61,21 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   {
     app::TForm1 form1(handbook, splash);
-    mainWindow = &form1;
+    termination.Watch(form1);
+    // After the first attach, so that this runs before the engine's own exit handlers.
+    openHandbook = &handbook;
+    std::atexit(CloseDatabaseAtExit);
     // The about window and the update report are created here, hidden, as they join.
     cards::TForm5 form5(handbook);
     form1.SetEditor(&form5);
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
-    if (!terminating) {
+    if (!termination.Requested()) {
       form1.show();
       exitCode = application.exec();
     }
   }
-  platform::ReleaseTerminationSignals();
   handbook.CloseDatabase();
+  openHandbook = nullptr;
   text::FinalizeTextUtilities();
   text::SetMessageSink({});
   platform::InstallMessageBoxes(nullptr);

@@ -22,14 +22,18 @@ std::vector<std::string> ScriptedMessageBoxes::Errors() const {
   return errors;
 }
 
+void ScriptedMessageBoxes::Record(ShownMessage message) {
+  shown_.push_back(std::move(message));
+  if (whileShown_) whileShown_();
+}
+
 void ScriptedMessageBoxes::ShowMessage(std::string_view text) {
-  shown_.push_back({ShownMessage::Kind::Plain, std::string(text), {}, platform::MessageButtons::Ok,
-                    platform::MessageIcon::None});
+  Record({ShownMessage::Kind::Plain, std::string(text), {}, platform::MessageButtons::Ok, platform::MessageIcon::None});
 }
 
 MessageAnswer ScriptedMessageBoxes::Ask(std::string_view text, std::string_view caption,
                                         platform::MessageButtons buttons, platform::MessageIcon icon) {
-  shown_.push_back({ShownMessage::Kind::Question, std::string(text), std::string(caption), buttons, icon});
+  Record({ShownMessage::Kind::Question, std::string(text), std::string(caption), buttons, icon});
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected question: " << text::Cp1251ToUtf8(text);
     return buttons == platform::MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
@@ -40,8 +44,7 @@ MessageAnswer ScriptedMessageBoxes::Ask(std::string_view text, std::string_view 
 }
 
 void ScriptedMessageBoxes::ShowError(std::string_view message) {
-  shown_.push_back({ShownMessage::Kind::Error, std::string(message), {}, platform::MessageButtons::Ok,
-                    platform::MessageIcon::Error});
+  Record({ShownMessage::Kind::Error, std::string(message), {}, platform::MessageButtons::Ok, platform::MessageIcon::Error});
 }
 
 }  // namespace testing_support

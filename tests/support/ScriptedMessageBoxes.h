@@ -2,6 +2,7 @@
 // Stands in for the person in front of the screen: records every message box the program shows
 // and answers its questions from a script. Installed for its lifetime.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ class ScriptedMessageBoxes final : public platform::MessageBoxes {
   // The answers to the next questions, in order. A question with no answer left fails the test.
   void WillAnswer(platform::MessageAnswer answer) { answers_.push_back(answer); }
 
+  // What happens while each box is up (the person takes their time: timers tick, signals come).
+  void WhileShown(std::function<void()> act) { whileShown_ = std::move(act); }
+
   const std::vector<ShownMessage>& Shown() const { return shown_; }
   std::vector<std::string> Errors() const;
   void Clear() { shown_.clear(); }
@@ -38,6 +42,9 @@ class ScriptedMessageBoxes final : public platform::MessageBoxes {
   void ShowError(std::string_view message) override;
 
  private:
+  void Record(ShownMessage message);
+
+  std::function<void()> whileShown_;
   std::deque<platform::MessageAnswer> answers_;
   std::vector<ShownMessage> shown_;
   platform::MessageBoxes* previous_;

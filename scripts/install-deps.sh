@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core openbox x11-utils xdotool
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "store/Statements.h"
 #include "text/Format.h"
 #include "text/KorStrUtils.h"
+#include "text/MessageExcerpt.h"
 
 namespace cards {
 namespace {
@@ -37,10 +38,12 @@ void AddArticle(TForm5& editor, store::SqlExecutor& executor, store::Database& d
   const std::string description = editor.Description();
   executor.SetSQL({});
   try {
-    executor.SetSQL(text::Format(store::statements::InsertLocalTerm, {headword, origin, description, section}));
-    executor.ExecQuery();
+    executor.SetSQL(std::string(store::statements::InsertLocalTermBound));
+    executor.ExecQuery({headword, origin, description, std::to_string(section)});
   } catch (const std::exception&) {
-    platform::Boxes().ShowMessage(executor.SQL() + "\n");
+    platform::Boxes().ShowMessage(
+        text::MessageExcerpt(text::Format(store::statements::InsertLocalTerm, {headword, origin, description, section})) +
+        "\n");
     return;
   }
   database.CommitRetaining();

@@ -1,5 +1,6 @@
 #pragma once
-// A row as named values, for binding the update object's parameters. NULL is std::nullopt.
+// A row as named values, for binding the update object's parameters, and the values of a
+// statement's "?" parameters in order. NULL is std::nullopt.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@ struct FieldValue {
 };
 
 using FieldValues = std::vector<FieldValue>;
+using ParameterValues = std::vector<std::optional<std::string>>;
 
 // The value named so, compared without regard to case; nullptr when there is none.
 const FieldValue* FindFieldValue(const FieldValues& values, std::string_view name);

@@ -7,8 +7,11 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <mutex>
+
+#include "store/StatusText.h"
 
 namespace store::fb {
 namespace {
@@ -17,17 +20,49 @@ constexpr const char* kUserName = "SYSDBA";
 constexpr const char* kPassword = "pelnorvix";
 constexpr const char* kCharacterSet = "WIN1251";
 
-std::vector<std::intptr_t> CodesOf(const Firebird::IStatus* status) {
+// The engine's error codes, or with `argument` isc_arg_unix the system's error numbers.
+std::vector<std::intptr_t> CodesOf(const Firebird::IStatus* status, std::intptr_t argument = isc_arg_gds) {
   std::vector<std::intptr_t> codes;
   const std::intptr_t* v = status->getErrors();
   while (v && *v != isc_arg_end) {
-    switch (v[0]) {
-      case isc_arg_gds: codes.push_back(v[1]); v += 2; break;
-      case isc_arg_cstring: v += 3; break;
-      default: v += 2; break;
-    }
+    if (v[0] == argument) codes.push_back(v[1]);
+    v += v[0] == isc_arg_cstring ? 3 : 2;
   }
   return codes;
+}
+
+// The status's message with every quoted text in Windows-1251 (see StatusText.h).
+std::string MessageOf(const Firebird::IStatus* status) {
+  std::deque<std::string> texts;  // stable addresses for the vector's pointers
+  std::vector<std::intptr_t> vector;
+  const std::intptr_t* v = status->getErrors();
+  while (v && *v != isc_arg_end) {
+    switch (v[0]) {
+      case isc_arg_cstring:
+        texts.push_back(StatusArgumentText(std::string_view(reinterpret_cast<const char*>(v[2]), v[1])));
+        vector.insert(vector.end(), {isc_arg_string, reinterpret_cast<std::intptr_t>(texts.back().c_str())});
+        v += 3;
+        break;
+      case isc_arg_string:
+      case isc_arg_interpreted:
+        texts.push_back(StatusArgumentText(reinterpret_cast<const char*>(v[1])));
+        vector.insert(vector.end(), {v[0], reinterpret_cast<std::intptr_t>(texts.back().c_str())});
+        v += 2;
+        break;
+      default:
+        vector.insert(vector.end(), {v[0], v[1]});
+        v += 2;
+        break;
+    }
+  }
+  vector.push_back(isc_arg_end);
+
+  Firebird::IStatus* converted = Master()->getStatus();
+  converted->setErrors(vector.data());
+  char buffer[4096];
+  Master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, converted);
+  converted->dispose();
+  return buffer;
 }
 
 bool IsPlainPath(const std::string& name) {
@@ -77,9 +112,8 @@ Firebird::IMaster* Master() {
 }
 
 DatabaseError ErrorFrom(const Firebird::FbException& error, const std::string& prefix) {
-  char buffer[4096];
-  Master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, error.getStatus());
-  return DatabaseError(prefix + buffer, CodesOf(error.getStatus()));
+  const Firebird::IStatus* status = error.getStatus();
+  return DatabaseError(prefix + MessageOf(status), CodesOf(status), CodesOf(status, isc_arg_unix));
 }
 
 std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort) {

@@ -24,7 +24,7 @@ class Status {
   Firebird::ThrowStatusWrapper wrapper_;
 };
 
-// The status's message (as the server wrote it, Windows-1251) and codes.
+// The status's message (Windows-1251; file names converted from UTF-8) and codes.
 DatabaseError ErrorFrom(const Firebird::FbException& error, const std::string& prefix = {});
 
 // Runs `call`; a client-library exception leaves as DatabaseError.

@@ -2,6 +2,9 @@
 
 #include <ibase.h>
 
+#include <string>
+
+#include "store/DatabaseError.h"
 #include "store/FirebirdApi.h"
 
 namespace store {
@@ -100,6 +103,11 @@ Firebird::IMessageMetadata* PreparedStatement::ParameterLayout(
     Firebird::IMessageMetadata* original = statement_->getInputMetadata(&status);
     Firebird::IMetadataBuilder* builder = nullptr;
     try {
+      // The engine would take a short message and read the missing values from beyond its end.
+      if (original->getCount(&status) != lengths.size()) {
+        throw DatabaseError("The statement has " + std::to_string(original->getCount(&status)) + " parameters, " +
+                            std::to_string(lengths.size()) + " values were given");
+      }
       builder = original->getBuilder(&status);
       original->release();
       original = nullptr;

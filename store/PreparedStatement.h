@@ -30,7 +30,7 @@ class PreparedStatement {
   // The same with blobs as ids, for rows whose blobs are longer.
   Firebird::IMessageMetadata* BlobRowLayout() const { return blobRowLayout_; }
   // Parameter layout for texts of the given lengths: VARYING, Windows-1251, or a text blob for one
-  // longer than kLongestText. The caller releases it.
+  // longer than kLongestText; one length a parameter, else DatabaseError. The caller releases it.
   Firebird::IMessageMetadata* ParameterLayout(const std::vector<unsigned>& lengths) const;
 
   static constexpr unsigned kLongestText = 32765;  // the longest VARYING the engine takes

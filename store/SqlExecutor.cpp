@@ -2,6 +2,7 @@
 
 #include "store/DatabaseClient.h"
 #include "store/FirebirdApi.h"
+#include "store/ParameterMessage.h"
 #include "store/PreparedStatement.h"
 
 namespace store {
@@ -26,19 +27,23 @@ void SqlExecutor::SetSQL(std::string sql) {
 
 const std::string& SqlExecutor::SQL() const { return impl_->sql; }
 
-void SqlExecutor::ExecQuery() {
+void SqlExecutor::ExecQuery() { ExecQuery({}); }
+
+void SqlExecutor::ExecQuery(const ParameterValues& values) {
   Firebird::ITransaction* transaction = impl_->Transaction();
   if (!impl_->statement.IsPrepared()) impl_->statement.Prepare(impl_->Attachment(), transaction, impl_->sql);
   PreparedStatement& statement = impl_->statement;
+  const ParameterMessage input(statement, impl_->Attachment(), transaction, values);
   fb::Status status;
   fb::Guarded([&] {
     if (!statement.IsSelect()) {
-      statement.Get()->execute(&status, transaction, nullptr, nullptr, nullptr, nullptr);
+      statement.Get()->execute(&status, transaction, input.Layout(), input.Data(), nullptr, nullptr);
       return;
     }
     Firebird::IMessageMetadata* layout = statement.RowLayout();
     MessageBuffer message(layout->getMessageLength(&status));
-    Firebird::IResultSet* cursor = statement.Get()->openCursor(&status, transaction, nullptr, nullptr, layout, 0);
+    Firebird::IResultSet* cursor =
+        statement.Get()->openCursor(&status, transaction, input.Layout(), input.Data(), layout, 0);
     try {
       cursor->fetchNext(&status, message.Data());
       cursor->close(&status);

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "store/FieldValues.h"
+
 namespace store {
 
 class Database;
@@ -17,6 +19,9 @@ class SqlExecutor {
   void SetSQL(std::string sql);
   const std::string& SQL() const;
   void ExecQuery();  // within the database's one transaction; throws DatabaseError
+  // The same with the statement's "?" parameters bound to `values` in order, so that values of
+  // any length (a text blob of megabytes) travel outside the statement text.
+  void ExecQuery(const ParameterValues& values);
 
   struct Impl;
 

@@ -21,6 +21,11 @@ inline constexpr std::string_view SearchTerms =
 inline constexpr std::string_view InsertLocalTerm =
     "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values "
     "(\"%s\", \"%s\", \"%s\", %d, \"*\")";
+// What adding executes: the same with the values bound, since a long article would make the text
+// too long for a statement. The template above still spells a failed add out to the user.
+inline constexpr std::string_view InsertLocalTermBound =
+    "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values "
+    "(?, ?, ?, ?, \"*\")";
 inline constexpr std::string_view ModifyTerm =
     "update EUPHEMIZMS\n"
     "set\n"

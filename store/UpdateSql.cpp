@@ -1,15 +1,12 @@
 #include "store/UpdateSql.h"
 
-#include <ibase.h>
-
-#include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "store/TextCompare.h"
 #include "store/DatabaseClient.h"
 #include "store/DatabaseError.h"
 #include "store/FirebirdApi.h"
+#include "store/ParameterMessage.h"
 #include "store/PreparedStatement.h"
 
 namespace store {
@@ -57,24 +54,6 @@ std::string ReplaceParameters(const std::string& sql, std::vector<Parameter>& pa
   return out;
 }
 
-// A text too long for a VARYING parameter goes as a blob.
-ISC_QUAD WriteBlob(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction, const std::string& text) {
-  fb::Status status;
-  ISC_QUAD id{};
-  Firebird::IBlob* blob = attachment->createBlob(&status, transaction, &id, 0, nullptr);
-  try {
-    for (size_t at = 0; at < text.size(); at += PreparedStatement::kLongestText) {
-      const size_t length = std::min<size_t>(PreparedStatement::kLongestText, text.size() - at);
-      blob->putSegment(&status, static_cast<unsigned>(length), text.data() + at);
-    }
-    blob->close(&status);
-  } catch (...) {
-    blob->release();
-    throw;
-  }
-  return id;
-}
-
 struct Prepared {
   std::string text;
   std::vector<Parameter> parameters;
@@ -118,41 +97,19 @@ void UpdateSql::Apply(UpdateKind kind, const FieldValues& newValues, const Field
     p.statement.Prepare(impl_->Attachment(), transaction, ReplaceParameters(p.text, p.parameters));
   }
 
-  std::vector<const std::optional<std::string>*> values;
-  std::vector<unsigned> lengths;
+  ParameterValues values;
   for (const Parameter& parameter : p.parameters) {
     const FieldValue* value = FindFieldValue(parameter.old ? oldValues : newValues, parameter.field);
     if (!value) {
       throw DatabaseError("Field '" + parameter.field + "' not found for a parameter of the update object");
     }
-    values.push_back(&value->value);
-    lengths.push_back(value->value ? static_cast<unsigned>(value->value->size()) : 0);
+    values.push_back(value->value);
   }
 
+  const ParameterMessage message(p.statement, impl_->Attachment(), transaction, values);
   fb::Status status;
   fb::Guarded([&] {
-    Firebird::IMessageMetadata* layout = p.statement.ParameterLayout(lengths);
-    try {
-      MessageBuffer message(layout->getMessageLength(&status));
-      for (unsigned i = 0; i < values.size(); ++i) {
-        unsigned char* field = message.Data() + layout->getOffset(&status, i);
-        const short isNull = values[i]->has_value() ? 0 : -1;
-        std::memcpy(message.Data() + layout->getNullOffset(&status, i), &isNull, sizeof isNull);
-        if (lengths[i] > PreparedStatement::kLongestText) {
-          const ISC_QUAD id = WriteBlob(impl_->Attachment(), transaction, **values[i]);
-          std::memcpy(field, &id, sizeof id);
-          continue;
-        }
-        const unsigned short length = static_cast<unsigned short>(lengths[i]);
-        std::memcpy(field, &length, sizeof length);
-        if (length) std::memcpy(field + 2, (*values[i])->data(), length);
-      }
-      p.statement.Get()->execute(&status, transaction, layout, message.Data(), nullptr, nullptr);
-    } catch (...) {
-      layout->release();
-      throw;
-    }
-    layout->release();
+    p.statement.Get()->execute(&status, transaction, message.Layout(), message.Data(), nullptr, nullptr);
   });
 }
 

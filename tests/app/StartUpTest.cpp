@@ -51,7 +51,8 @@ TEST_F(MainWindowTest, NoSectionsGiveAnEmptyBarAndSectionZeroIsStillListed) {
 TEST_F(MainWindowTest, ADatabaseThatCannotBeOpenedGivesTheErrorBoxAndAnEmptyWorkingWindow) {
   app::TForm1& form = StartWithoutDatabase();
   ASSERT_EQ(boxes_.Errors().size(), 1u);
-  EXPECT_FALSE(boxes_.Errors()[0].empty());
+  EXPECT_EQ(boxes_.Errors()[0].rfind(ansi("Не удалось открыть справочник " + DatabaseFile() + ": файл не найден.\n"), 0), 0u)
+      << "the file and the first attempt's cause come first: " << boxes_.Errors()[0];
   EXPECT_EQ(JvXPBarCathegory()->ItemCount(), 0);
   EXPECT_EQ(DBGridEh1()->model()->rowCount(), 0);
   EXPECT_FALSE(form.KeyPreview());

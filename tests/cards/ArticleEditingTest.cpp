@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "cards/ArticleEditing.h"
@@ -12,6 +14,7 @@
 #include "tests/cards/HandbookFixture.h"
 #include "tests/support/Ansi.h"
 #include "text/Cp1251.h"
+#include "text/KorStrUtils.h"
 
 namespace {
 
@@ -43,6 +46,22 @@ class ArticleEditingTest : public HandbookFixture {
   int LocalCount() { return Count("CHANGED = \"*\""); }
 };
 
+// About a megabyte of article as typed into the editor (UTF-8, "\n" between lines).
+std::string MegabyteTyped() {
+  std::string typed;
+  for (int i = 0; typed.size() < (2u << 20); ++i) typed += "Абзац " + std::to_string(i) + " длинной статьи.\n";
+  return typed;
+}
+
+// Types `headword` and `description` (UTF-8) into the editor and saves.
+std::function<void(TForm5&)> Type(const std::string& headword, const std::string& description) {
+  return [=](TForm5& shown) {
+    shown.LabeledEdit1->setText(QString::fromStdString(headword));
+    shown.Memo1->setPlainText(QString::fromStdString(description));
+    shown.Button1->click();
+  };
+}
+
 TEST_F(ArticleEditingTest, AddStoresAMarkedRowInTheCurrentSectionAndCommitsIt) {
   ASSERT_TRUE(Add(EditorScript::Save("язва \"острая\"", "лат. ulcus", "дефект\nслизистой"), {}, 1));
 
@@ -55,8 +74,9 @@ TEST_F(ArticleEditingTest, AddStoresAMarkedRowInTheCurrentSectionAndCommitsIt) {
   EXPECT_EQ(CommittedValue("select count(*) from EUPHEMIZMS where " + where), "1")
       << "an added article must be durable at once";
   EXPECT_EQ(executor_.SQL(),
-            ansi("insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values "
-                 "(\"Язва 'острая'\", \"лат. ulcus\", \"дефект\r\nслизистой\", 1, \"*\")"));
+            "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values "
+            "(?, ?, ?, ?, \"*\")")
+      << "the values are bound, not written into the statement";
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
@@ -114,6 +134,40 @@ TEST_F(ArticleEditingTest, RejectedStatementIsShownAndSwallowed) {
   EXPECT_EQ(boxes_.Shown()[0].text,
             "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (\"X" +
                 tooLong.substr(1) + "\", \"\", \"d\", 1, \"*\")\n");
+  EXPECT_EQ(LocalCount(), 1);  // the fixture's own "*" row only
+}
+
+// Longer than a statement may be: adding used to fail where editing worked.
+TEST_F(ArticleEditingTest, AMegabyteArticleIsAddedAndEditedWhole) {
+  const std::string typed = MegabyteTyped();
+  const std::string stored = ansi(text::ReplaceAll(typed, "\n", "\r\n"));
+  ASSERT_GT(stored.size(), 1u << 20);
+
+  ASSERT_TRUE(Add(Type("длинная статья", typed)));
+  EXPECT_TRUE(boxes_.Shown().empty());
+  const std::string added = "select DESCRIPTION from EUPHEMIZMS where EUPHEMIZM = \"" + ansi("Длинная статья") + "\"";
+  EXPECT_EQ(Value(added), stored);
+  EXPECT_EQ(CommittedValue(added), stored);
+
+  GoTo(cards_testing::kGastritis);
+  ASSERT_TRUE(Edit(Type("Гастрит", typed)));
+  EXPECT_EQ(Column("DESCRIPTION", cards_testing::kGastritis), stored);
+  EXPECT_EQ(Column("CHANGED", cards_testing::kGastritis), "+");
+}
+
+TEST_F(ArticleEditingTest, ARejectedLongArticleIsShownCutToFitTheScreen) {
+  const std::string tooLong(300, 'x');  // wider than the headword column
+  ASSERT_TRUE(Add(Type(tooLong, MegabyteTyped())));
+
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  const std::string& shown = boxes_.Shown()[0].text;
+  EXPECT_EQ(boxes_.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain);
+  const std::string beginning = "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (\"X" +
+                                tooLong.substr(1) + "\", \"\", \"" + ansi("Абзац 0 длинной статьи.\r\nАбзац 1");
+  EXPECT_EQ(shown.rfind(beginning, 0), 0u) << shown.substr(0, 400);
+  EXPECT_LE(shown.size(), 2001u);
+  EXPECT_LE(std::count(shown.begin(), shown.end(), '\n'), 31);
+  EXPECT_EQ(shown.substr(shown.size() - 2), "\x85\n") << "an ellipsis where it was cut, then the line break";
   EXPECT_EQ(LocalCount(), 1);  // the fixture's own "*" row only
 }
 

@@ -12,9 +12,11 @@
 
 #include "cards/StoredLines.h"
 #include "cards/TForm5.h"
+#include "cards/UnstoredArticleMessages.h"
 #include "platform/SettingsStore.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -88,6 +90,68 @@ TEST_F(EditorWindowTest, SaveTurnsDoubleQuotesIntoApostrophesInEveryField) {
   EXPECT_EQ(editor.Origin(), ansi("лат. 'x'"));
   EXPECT_EQ(editor.Description(), ansi("'Текст'\r\nещё"));
   EXPECT_EQ(editor.LabeledEdit1->text(), QStringLiteral("Синдром 'X'"));
+}
+
+TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) {
+  struct Case {
+    const char* name;
+    const char* headword;
+    const char* origin;
+    const char* description;
+    std::string message;
+    QString selected;  // what the editor points the user to
+  };
+  const Case cases[] = {
+      {"empty headword", "", "о", "описание", cards::BlankFieldsMessage(), {}},
+      {"headword of spaces", "   ", "о", "описание", cards::BlankFieldsMessage(), {}},
+      {"empty description", "Термин", "о", "", cards::BlankFieldsMessage(), {}},
+      {"description of spaces", "Термин", "о", "   ", cards::BlankFieldsMessage(), {}},
+      {"signs in every field", "Галочка ✓", "½ от 中文", "✓ 😀 ½ \"ок\"",
+       ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
+            "«Термин»: U+2713\n«Происхождение»: U+00BD, U+4E2D, U+6587\n«Описание»: U+2713, U+1F600, U+00BD\n"
+            "Удалите или замените их и сохраните статью снова."),
+       QStringLiteral("✓")},
+      {"an emoji in the description only", "Термин", "", "улыбка 😀",
+       ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
+            "«Описание»: U+1F600\nУдалите или замените их и сохраните статью снова."),
+       QStringLiteral("😀")},
+  };
+  TForm5 editor;
+  for (const Case& c : cases) {
+    testing_support::ScriptedMessageBoxes boxes;
+    QStringList kept;
+    QString selected;
+    const EditorResult result = Run(editor, [&](TForm5& shown) {
+      EditorScript::Save(c.headword, c.origin, c.description)(shown);
+      EXPECT_TRUE(shown.isVisible()) << c.name;
+      kept = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
+      if (auto* field = qobject_cast<QLineEdit*>(shown.focusWidget())) selected = field->selectedText();
+      if (shown.focusWidget() == shown.Memo1) selected = shown.Memo1->textCursor().selectedText();
+      shown.Button2->click();
+    });
+    EXPECT_EQ(result, EditorResult::Cancel) << c.name;
+    EXPECT_EQ(kept, (QStringList{QString::fromUtf8(c.headword), QString::fromUtf8(c.origin),
+                                 QString::fromUtf8(c.description)}))
+        << c.name << ": the text stays as typed, quotes included";
+    ASSERT_EQ(boxes.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].text, c.message) << c.name;
+    if (!c.selected.isEmpty()) EXPECT_EQ(selected, c.selected) << c.name;
+  }
+}
+
+TEST_F(EditorWindowTest, OnceCorrectedTheSameEditorSaves) {
+  testing_support::ScriptedMessageBoxes boxes;
+  TForm5 editor;
+  const EditorResult result = Run(editor, [](TForm5& shown) {
+    EditorScript::Save("Термин ✓", "", "описание")(shown);
+    ASSERT_TRUE(shown.isVisible());
+    shown.LabeledEdit1->setText(QStringLiteral("Термин"));
+    shown.Button1->click();
+  });
+  EXPECT_EQ(result, EditorResult::Ok);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(editor.Headword(), ansi("Термин"));
 }
 
 TEST_F(EditorWindowTest, ExitEscapeAndClosingAllCancel) {

@@ -54,8 +54,12 @@ void TForm1::BuildLayout() {
 
 QWidget* TForm1::BuildTaskColumn() {
   JvXPBarCathegory = NewBar(QStringLiteral("Категории терминов"), false);
+  JvXPBarCathegory->setObjectName(QStringLiteral("JvXPBarCathegory"));
+  // However many categories there are, the bars below stay in the column.
+  JvXPBarCathegory->SetItemsScroll(true);
 
   JvXPBarSearch = NewBar(QStringLiteral("Поиск"), true);
+  JvXPBarSearch->setObjectName(QStringLiteral("JvXPBarSearch"));
   auto* searchBody = new QWidget;
   auto* searchLayout = new QVBoxLayout(searchBody);
   searchLayout->setContentsMargins(2, 0, 2, 0);
@@ -69,9 +73,11 @@ QWidget* TForm1::BuildTaskColumn() {
   auto* fieldRow = new QHBoxLayout;
   fieldRow->setSpacing(0);
   JvEdit1 = new QLineEdit;
+  JvEdit1->setObjectName(QStringLiteral("JvEdit1"));
   JvEdit1->setFixedWidth(212);
   JvEdit1->setPalette(WithToolTipGround(JvEdit1->palette()));
   KorSpeedButton1 = new widgets::KorSpeedButton;
+  KorSpeedButton1->setObjectName(QStringLiteral("KorSpeedButton1"));
   KorSpeedButton1->setFixedSize(22, 22);
   KorSpeedButton1->SetImages(PngImageList1);
   KorSpeedButton1->SetImageIndex(0);
@@ -82,6 +88,7 @@ QWidget* TForm1::BuildTaskColumn() {
   JvXPBarSearch->SetBody(searchBody);
 
   JvXPBar1 = NewBar(QStringLiteral("Действия"), true);
+  JvXPBar1->setObjectName(QStringLiteral("JvXPBar1"));
   JvXPBar1->AddActionItem(Action1);
   JvXPBar1->AddActionItem(Action2);
   JvXPBar1->AddActionItem(Action4);

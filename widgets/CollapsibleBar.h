@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QAction;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace widgets {
@@ -44,6 +45,10 @@ class CollapsibleBar : public QWidget {
   // The widget below the items; the bar takes it over. The bar grows with it when it may grow.
   void SetBody(QWidget* body);
 
+  // Items that may not fit: the bar then shrinks to a few of them and they scroll on their own,
+  // instead of pushing the bars below out of view.
+  void SetItemsScroll(bool scroll);
+
   // Header height and the look shared by every bar.
   static constexpr int kHeaderHeight = 28;
 
@@ -62,6 +67,8 @@ class CollapsibleBar : public QWidget {
   bool collapsed_ = false;
   CollapsibleBarHeader* header_;
   QWidget* content_;
+  QWidget* itemsBox_;
+  QScrollArea* itemArea_ = nullptr;  // only while the items scroll
   QVBoxLayout* itemsLayout_;
   QVBoxLayout* contentLayout_;
   QVector<CollapsibleBarItem*> items_;

@@ -76,7 +76,6 @@ int CollapsibleBar::AddItem(const QString& caption, int tag, const QString& hint
   const int index = ItemCount();
   items_.append(item);
   itemsLayout_->addWidget(item);
-  if (itemArea_) itemArea_->updateGeometry();
   connect(item, &QAbstractButton::clicked, this, [this, item] {
     const int at = static_cast<int>(items_.indexOf(item));
     if (at >= 0) emit ItemClicked(at);
@@ -101,7 +100,6 @@ int CollapsibleBar::AddActionItem(QAction* action) {
 void CollapsibleBar::ClearItems() {
   for (CollapsibleBarItem* item : items_) delete item;
   items_.clear();
-  if (itemArea_) itemArea_->updateGeometry();
 }
 
 CollapsibleBarItem& CollapsibleBar::Item(int index) const {

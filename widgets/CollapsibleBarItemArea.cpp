@@ -1,6 +1,9 @@
 #include "widgets/CollapsibleBarItemArea.h"
 
+#include <QEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 #include "widgets/CollapsibleBarItem.h"
 
@@ -23,6 +26,12 @@ QSize CollapsibleBarItemArea::sizeHint() const { return widget()->sizeHint(); }
 QSize CollapsibleBarItemArea::minimumSizeHint() const {
   const int fewest = kFewestItemsShown * CollapsibleBarItem::kHeight;
   return {verticalScrollBar()->sizeHint().width(), std::min(widget()->sizeHint().height(), fewest)};
+}
+
+// Items come and go (and show up only once the event loop runs): the bar's layout must hear of it.
+bool CollapsibleBarItemArea::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+  return QScrollArea::eventFilter(watched, event);
 }
 
 }  // namespace widgets

@@ -8,14 +8,17 @@ namespace widgets {
 
 class CollapsibleBarItemArea : public QScrollArea {
  public:
+  // How many items stay in view however short the room.
+  static constexpr int kFewestItemsShown = 3;
+
   // Takes over `items`, the widget that lays the items out.
   explicit CollapsibleBarItemArea(QWidget* items, QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
-  // How many items stay in view however short the room.
-  static constexpr int kFewestItemsShown = 3;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace widgets

@@ -89,8 +89,11 @@ TEST_F(MainWindowTest, ManyCategoriesCoverNoControlAndLeaveTheSearchFieldReachab
   ASSERT_EQ(categories->ItemCount(), 20);
   search->SetCollapsed(false);
   actions->SetCollapsed(false);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  QCoreApplication::processEvents();
+  // The bars and the category list settle over a few layout passes, as in the event loop.
+  for (int round = 0; round < 3; ++round) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+  }
 
   QScrollArea* column = nullptr;
   for (QWidget* up = field->parentWidget(); up && !column; up = up->parentWidget())

@@ -122,8 +122,13 @@ void TForm5::Button1Click() {
 }
 
 bool TForm5::FieldsCanBeStored() {
-  if (text::IsBlank(Headword()) || text::IsBlank(Description())) {
+  const bool headwordBlank = text::IsBlank(Headword());
+  if (headwordBlank || text::IsBlank(Description())) {
     platform::Boxes().ShowMessage(BlankFieldsMessage());
+    if (headwordBlank)
+      LabeledEdit1->setFocus();
+    else
+      Memo1->setFocus();
     return false;
   }
   std::vector<UnkeepableCharacters> fields;

@@ -100,33 +100,36 @@ TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) 
     const char* description;
     std::string message;
     QString selected;  // what the editor points the user to
+    int focused;       // 0 headword, 1 origin, 2 description
   };
   const Case cases[] = {
-      {"empty headword", "", "о", "описание", cards::BlankFieldsMessage(), {}},
-      {"headword of spaces", "   ", "о", "описание", cards::BlankFieldsMessage(), {}},
-      {"empty description", "Термин", "о", "", cards::BlankFieldsMessage(), {}},
-      {"description of spaces", "Термин", "о", "   ", cards::BlankFieldsMessage(), {}},
+      {"empty headword", "", "о", "описание", cards::BlankFieldsMessage(), {}, 0},
+      {"headword of spaces", "   ", "о", "", cards::BlankFieldsMessage(), {}, 0},
+      {"empty description", "Термин", "о", "", cards::BlankFieldsMessage(), {}, 2},
+      {"description of spaces", "Термин", "о", "   ", cards::BlankFieldsMessage(), {}, 2},
       {"signs in every field", "Галочка ✓", "½ от 中文", "✓ 😀 ½ \"ок\"",
        ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
             "«Термин»: U+2713\n«Происхождение»: U+00BD, U+4E2D, U+6587\n«Описание»: U+2713, U+1F600, U+00BD\n"
             "Удалите или замените их и сохраните статью снова."),
-       QStringLiteral("✓")},
+       QStringLiteral("✓"), 0},
       {"an emoji in the description only", "Термин", "", "улыбка 😀",
        ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
             "«Описание»: U+1F600\nУдалите или замените их и сохраните статью снова."),
-       QStringLiteral("😀")},
+       QStringLiteral("😀"), 2},
   };
   TForm5 editor;
   for (const Case& c : cases) {
     testing_support::ScriptedMessageBoxes boxes;
     QStringList kept;
     QString selected;
+    QWidget* focused = nullptr;
     const EditorResult result = Run(editor, [&](TForm5& shown) {
       EditorScript::Save(c.headword, c.origin, c.description)(shown);
       EXPECT_TRUE(shown.isVisible()) << c.name;
       kept = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
       if (auto* field = qobject_cast<QLineEdit*>(shown.focusWidget())) selected = field->selectedText();
       if (shown.focusWidget() == shown.Memo1) selected = shown.Memo1->textCursor().selectedText();
+      focused = shown.focusWidget();
       shown.Button2->click();
     });
     EXPECT_EQ(result, EditorResult::Cancel) << c.name;
@@ -137,6 +140,8 @@ TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) 
     EXPECT_EQ(boxes.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain) << c.name;
     EXPECT_EQ(boxes.Shown()[0].text, c.message) << c.name;
     if (!c.selected.isEmpty()) EXPECT_EQ(selected, c.selected) << c.name;
+    const QWidget* fields[] = {editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1};
+    EXPECT_EQ(focused, fields[c.focused]) << c.name;
   }
 }
 

@@ -56,7 +56,7 @@ QWidget* TForm1::BuildTaskColumn() {
   JvXPBarCathegory = NewBar(QStringLiteral("Категории терминов"), false);
   JvXPBarCathegory->setObjectName(QStringLiteral("JvXPBarCathegory"));
   // However many categories there are, the bars below stay in the column.
-  JvXPBarCathegory->SetItemsScroll(true);
+  JvXPBarCathegory->ScrollItemsWhenShort();
 
   JvXPBarSearch = NewBar(QStringLiteral("Поиск"), true);
   JvXPBarSearch->setObjectName(QStringLiteral("JvXPBarSearch"));

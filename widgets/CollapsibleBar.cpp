@@ -115,17 +115,10 @@ void CollapsibleBar::SetBody(QWidget* body) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
-void CollapsibleBar::SetItemsScroll(bool scroll) {
-  if (scroll == (itemArea_ != nullptr)) return;
-  if (scroll) {
-    itemArea_ = new CollapsibleBarItemArea(itemsBox_);
-    contentLayout_->insertWidget(0, itemArea_);
-  } else {
-    contentLayout_->insertWidget(0, itemArea_->takeWidget());
-    itemsBox_->show();
-    delete itemArea_;
-    itemArea_ = nullptr;
-  }
+void CollapsibleBar::ScrollItemsWhenShort() {
+  if (itemArea_) return;
+  itemArea_ = new CollapsibleBarItemArea(itemsBox_);
+  contentLayout_->insertWidget(0, itemArea_);
 }
 
 }  // namespace widgets

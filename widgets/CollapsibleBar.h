@@ -45,9 +45,9 @@ class CollapsibleBar : public QWidget {
   // The widget below the items; the bar takes it over. The bar grows with it when it may grow.
   void SetBody(QWidget* body);
 
-  // Items that may not fit: the bar then shrinks to a few of them and they scroll on their own,
-  // instead of pushing the bars below out of view.
-  void SetItemsScroll(bool scroll);
+  // For items that may not fit: from now on the bar shrinks, when short of room, down to a few
+  // items that scroll on their own, instead of pushing what lies below out of view.
+  void ScrollItemsWhenShort();
 
   // Header height and the look shared by every bar.
   static constexpr int kHeaderHeight = 28;
@@ -68,7 +68,7 @@ class CollapsibleBar : public QWidget {
   CollapsibleBarHeader* header_;
   QWidget* content_;
   QWidget* itemsBox_;
-  QScrollArea* itemArea_ = nullptr;  // only while the items scroll
+  QScrollArea* itemArea_ = nullptr;  // only once the items scroll
   QVBoxLayout* itemsLayout_;
   QVBoxLayout* contentLayout_;
   QVector<CollapsibleBarItem*> items_;

@@ -140,7 +140,7 @@ struct Column {
     auto* stack = new QVBoxLayout(&host);
     stack->setContentsMargins(0, 0, 0, 0);
     bar = new CollapsibleBar("Категории терминов");
-    bar->SetItemsScroll(true);
+    bar->ScrollItemsWhenShort();
     below = new QLabel("Поиск");
     below->setFixedHeight(150);
     stack->addWidget(bar);

@@ -139,7 +139,9 @@ TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) 
     ASSERT_EQ(boxes.Shown().size(), 1u) << c.name;
     EXPECT_EQ(boxes.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain) << c.name;
     EXPECT_EQ(boxes.Shown()[0].text, c.message) << c.name;
-    if (!c.selected.isEmpty()) EXPECT_EQ(selected, c.selected) << c.name;
+    if (!c.selected.isEmpty()) {
+      EXPECT_EQ(selected, c.selected) << c.name;
+    }
     const QWidget* fields[] = {editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1};
     EXPECT_EQ(focused, fields[c.focused]) << c.name;
   }

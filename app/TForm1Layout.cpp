@@ -55,6 +55,8 @@ void TForm1::BuildLayout() {
 
 QWidget* TForm1::BuildTaskColumn() {
   JvXPBarCathegory = NewBar(QStringLiteral("Категории терминов"), false);
+  // However many categories there are, the bars below stay in the column.
+  JvXPBarCathegory->ScrollItemsWhenShort();
 
   JvXPBarSearch = NewBar(QStringLiteral("Поиск"), true);
   auto* searchBody = new QWidget;

@@ -17,10 +17,6 @@
 namespace cards {
 namespace {
 
-bool HasHeadwordAndDescription(const TForm5& editor) {
-  return !text::IsBlank(editor.Headword()) && !text::IsBlank(editor.Description());
-}
-
 std::string StoredText(const store::Query& query, std::string_view column) {
   return text::TrimTrailingBlanks(query.FieldByName(column).AsView());
 }
@@ -30,23 +26,24 @@ std::string StoredText(const store::Query& query, std::string_view column) {
 void AddArticle(TForm5& editor, store::SqlExecutor& executor, store::Database& database,
                 const PendingArticle& pending, int section) {
   editor.SetFields(pending.title, pending.origin, pending.description);
-  if (editor.ShowModal() != EditorResult::Ok) return;
-  if (!HasHeadwordAndDescription(editor)) return;
-
-  const std::string headword = text::CapitalizeFirst(editor.Headword());
-  const std::string origin = editor.Origin();
-  const std::string description = editor.Description();
-  executor.SetSQL({});
-  try {
-    executor.SetSQL(std::string(store::statements::InsertLocalTermBound));
-    executor.ExecQuery({headword, origin, description, std::to_string(section)});
-  } catch (const std::exception&) {
-    platform::Boxes().ShowMessage(
-        text::MessageExcerpt(text::Format(store::statements::InsertLocalTerm, {headword, origin, description, section})) +
-        "\n");
+  // The editor comes back with everything typed until the article is stored or the user leaves.
+  while (editor.ShowModal() == EditorResult::Ok) {
+    const std::string headword = text::CapitalizeFirst(editor.Headword());
+    const std::string origin = editor.Origin();
+    const std::string description = editor.Description();
+    executor.SetSQL({});
+    try {
+      executor.SetSQL(std::string(store::statements::InsertLocalTermBound));
+      executor.ExecQuery({headword, origin, description, std::to_string(section)});
+    } catch (const std::exception&) {
+      platform::Boxes().ShowMessage(
+          text::MessageExcerpt(text::Format(store::statements::InsertLocalTerm, {headword, origin, description, section})) +
+          "\n");
+      continue;
+    }
+    database.CommitRetaining();
     return;
   }
-  database.CommitRetaining();
 }
 
 void EditCurrentArticle(TForm5& editor, store::Query& termList, store::Database& database) {
@@ -54,16 +51,23 @@ void EditCurrentArticle(TForm5& editor, store::Query& termList, store::Database&
 
   editor.SetFields(StoredText(termList, "EUPHEMIZM"), StoredText(termList, "ETIOLOGY"),
                    StoredText(termList, "DESCRIPTION"));
-  if (editor.ShowModal() != EditorResult::Ok) return;
-  if (!HasHeadwordAndDescription(editor)) return;
-
-  termList.Edit();
-  termList.SetFieldText("EUPHEMIZM", text::CapitalizeFirst(editor.Headword()));
-  termList.SetFieldText("ETIOLOGY", editor.Origin());
-  termList.SetFieldText("DESCRIPTION", editor.Description());
-  termList.SetFieldText("CHANGED", store::ChangeMarkText(store::ChangeMark::EditedLocally));
-  termList.Post();
-  database.CommitRetaining();
+  // As in adding: a write the database refuses brings the editor back with everything typed.
+  while (editor.ShowModal() == EditorResult::Ok) {
+    try {
+      termList.Edit();
+      termList.SetFieldText("EUPHEMIZM", text::CapitalizeFirst(editor.Headword()));
+      termList.SetFieldText("ETIOLOGY", editor.Origin());
+      termList.SetFieldText("DESCRIPTION", editor.Description());
+      termList.SetFieldText("CHANGED", store::ChangeMarkText(store::ChangeMark::EditedLocally));
+      termList.Post();
+    } catch (const std::exception& error) {
+      termList.Cancel();
+      platform::Boxes().ShowError(error.what());
+      continue;
+    }
+    database.CommitRetaining();
+    return;
+  }
 }
 
 }  // namespace cards

@@ -20,15 +20,17 @@ struct PendingArticle {
   std::string_view description;
 };
 
-// "Добавить статью": the editor pre-filled with `pending`; on "Сохранить" with a headword and a
-// description, a new row marked "*" in `section`, written by `executor`. A statement the database
-// rejects is shown as a plain message and nothing is stored.
+// "Добавить статью": the editor pre-filled with `pending`; on "Сохранить" (which takes only a
+// headword and a description the handbook can hold) a new row marked "*" in `section`, written by
+// `executor`. A statement the database rejects is shown as a plain message, nothing is stored and
+// the editor comes back with what was typed.
 void AddArticle(TForm5& editor, store::SqlExecutor& executor, store::Database& database,
                 const PendingArticle& pending, int section);
 
-// "Редактировать статью": the editor on the term list's current row; on "Сохранить" with a
-// headword and a description, the row rewritten through its update object and marked "+". An
-// empty list has no row to edit, so nothing happens. Errors of the write propagate.
+// "Редактировать статью": the editor on the term list's current row; on "Сохранить" the row
+// rewritten through its update object and marked "+". An empty list has no row to edit, so
+// nothing happens. A write the database refuses is shown in the standard error box, the row stays
+// as it was and the editor comes back with what was typed.
 void EditCurrentArticle(TForm5& editor, store::Query& termList, store::Database& database);
 
 }  // namespace cards

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -140,10 +141,16 @@ void TForm4::Action2Execute() { SetToggle(ToggleOn()); }
 
 void TForm4::Action3Execute() { platform::CopyTextToClipboard(HTMLViewer1->SelectedText()); }
 
+// Selecting all moves the cursor to the article's end and the view with it; the reader keeps
+// the place.
 void TForm4::Action4Execute() {
+  const int top = HTMLViewer1->verticalScrollBar()->value();
+  const int left = HTMLViewer1->horizontalScrollBar()->value();
   HTMLViewer1->selectAll();
   platform::CopyTextToClipboard(HTMLViewer1->SelectedText());
   HTMLViewer1->ClearSelection();
+  HTMLViewer1->verticalScrollBar()->setValue(top);
+  HTMLViewer1->horizontalScrollBar()->setValue(left);
 }
 
 // The list may have moved since this card was rendered; the editor works on the list's row.

@@ -6,9 +6,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
+
+#include <utility>
+#include <vector>
 
 #include "cards/StoredLines.h"
+#include "cards/UnstoredArticleMessages.h"
 #include "cards/WindowPlacement.h"
+#include "platform/MessageBoxes.h"
 #include "platform/QtText.h"
 #include "platform/SettingsStore.h"
 #include "text/KorStrUtils.h"
@@ -104,6 +110,7 @@ std::string TForm5::Description() const {
 EditorResult TForm5::ShowModal() { return exec() == QDialog::Accepted ? EditorResult::Ok : EditorResult::Cancel; }
 
 void TForm5::Button1Click() {
+  if (!FieldsCanBeStored()) return;
   QString headword = LabeledEdit1->text();
   QuotesToApostrophes(headword);
   LabeledEdit1->setText(headword);
@@ -114,6 +121,48 @@ void TForm5::Button1Click() {
   QuotesToApostrophes(description);
   Memo1->setPlainText(description);
   accept();
+}
+
+bool TForm5::FieldsCanBeStored() {
+  const bool headwordBlank = text::IsBlank(Headword());
+  if (headwordBlank || text::IsBlank(Description())) {
+    platform::Boxes().ShowMessage(BlankFieldsMessage());
+    if (headwordBlank)
+      LabeledEdit1->setFocus();
+    else
+      Memo1->setFocus();
+    return false;
+  }
+  std::vector<UnkeepableCharacters> fields;
+  const std::pair<const char*, QString> texts[] = {
+      {"Термин", LabeledEdit1->text()}, {"Происхождение", LabeledEdit2->text()}, {"Описание", Memo1->toPlainText()}};
+  for (const auto& [caption, typed] : texts)
+    if (std::u32string missing = platform::CodePointsWithoutCp1251(typed); !missing.empty())
+      fields.push_back({caption, std::move(missing)});
+  if (fields.empty()) return true;
+  platform::Boxes().ShowMessage(UnkeepableCharactersMessage(fields));
+  SelectFirstUnkeepableCharacter();
+  return false;
+}
+
+// So the user finds at once what the message names.
+void TForm5::SelectFirstUnkeepableCharacter() {
+  const auto length = [](const QString& typed, qsizetype at) { return typed.at(at).isHighSurrogate() ? 2 : 1; };
+  for (QLineEdit* field : {LabeledEdit1, LabeledEdit2}) {
+    const qsizetype at = platform::FirstWithoutCp1251(field->text());
+    if (at < 0) continue;
+    field->setFocus();
+    field->setSelection(static_cast<int>(at), length(field->text(), at));
+    return;
+  }
+  const QString description = Memo1->toPlainText();
+  const qsizetype at = platform::FirstWithoutCp1251(description);
+  if (at < 0) return;
+  QTextCursor cursor = Memo1->textCursor();
+  cursor.setPosition(static_cast<int>(at));
+  cursor.setPosition(static_cast<int>(at + length(description, at)), QTextCursor::KeepAnchor);
+  Memo1->setTextCursor(cursor);
+  Memo1->setFocus();
 }
 
 void TForm5::showEvent(QShowEvent* event) {

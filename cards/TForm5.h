@@ -46,9 +46,13 @@ class TForm5 : public QDialog {
   std::string Origin() const;
   std::string Description() const;
 
-  // Shows the editor modally; Ok after "Сохранить", Cancel after "Выйти", Esc or closing.
+  // Shows the editor modally; Ok after "Сохранить", Cancel after "Выйти", Esc or closing. The
+  // fields keep their text afterwards, so the editor can be shown again as the user left it.
   EditorResult ShowModal();
 
+  // Closes with Ok only when the handbook can store the fields as typed: a headword and a
+  // description that are not blank, and no character outside Windows-1251. Otherwise it says
+  // why and the editor stays open with the text.
   void Button1Click();
 
  protected:
@@ -57,6 +61,8 @@ class TForm5 : public QDialog {
 
  private:
   void FormShow();
+  bool FieldsCanBeStored();
+  void SelectFirstUnkeepableCharacter();
   void ReadPlacement();
   void WritePlacement();
 

@@ -77,6 +77,14 @@ char32_t NextUtf8(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+// The code point at i of UTF-16 text; an unpaired surrogate stands for itself.
+char32_t NextUtf16(std::u16string_view s, std::size_t& i) {
+  const char32_t unit = s[i++];
+  if (unit >= 0xD800 && unit < 0xDC00 && i < s.size() && s[i] >= 0xDC00 && s[i] < 0xE000)
+    return 0x10000 + ((unit - 0xD800) << 10) + (s[i++] - 0xDC00);
+  return unit;
+}
+
 }  // namespace
 
 char32_t Cp1251ToCodePoint(unsigned char byte) {
@@ -94,6 +102,8 @@ char CodePointToCp1251(char32_t codePoint) {
   if (it == kReverse.end() || it->codePoint != codePoint) return '?';
   return static_cast<char>(it->byte);
 }
+
+bool HasCp1251Code(char32_t codePoint) { return codePoint == U'?' || CodePointToCp1251(codePoint) != '?'; }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
   std::string out;
@@ -119,15 +129,32 @@ std::u16string Cp1251ToUtf16(std::string_view bytes) {
 std::string Utf16ToCp1251(std::u16string_view utf16) {
   std::string out;
   out.reserve(utf16.size());
-  for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t cp = utf16[i];
-    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < utf16.size()) {
-      ++i;  // a surrogate pair is outside the code page either way
-      cp = 0x10000;
-    }
-    out += CodePointToCp1251(cp);
-  }
+  for (std::size_t i = 0; i < utf16.size();) out += CodePointToCp1251(NextUtf16(utf16, i));
   return out;
+}
+
+std::u32string CodePointsWithoutCp1251(std::u16string_view utf16) {
+  std::u32string missing;
+  for (std::size_t i = 0; i < utf16.size();) {
+    const char32_t cp = NextUtf16(utf16, i);
+    if (!HasCp1251Code(cp) && missing.find(cp) == std::u32string::npos) missing += cp;
+  }
+  return missing;
+}
+
+std::size_t FirstWithoutCp1251(std::u16string_view utf16) {
+  for (std::size_t i = 0; i < utf16.size();) {
+    const std::size_t start = i;
+    if (!HasCp1251Code(NextUtf16(utf16, i))) return start;
+  }
+  return std::u16string_view::npos;
+}
+
+std::string CodePointName(char32_t codePoint) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (char32_t rest = codePoint; rest != 0 || hex.size() < 4; rest >>= 4) hex.insert(hex.begin(), kDigits[rest & 0xF]);
+  return "U+" + hex;
 }
 
 }  // namespace text

@@ -8,6 +8,7 @@
 #include "widgets/BarColours.h"
 #include "widgets/CollapsibleBarHeader.h"
 #include "widgets/CollapsibleBarItem.h"
+#include "widgets/CollapsibleBarItemArea.h"
 
 namespace widgets {
 
@@ -28,10 +29,11 @@ CollapsibleBar::CollapsibleBar(const QString& caption, QWidget* parent)
   contentLayout_ = new QVBoxLayout(content_);
   contentLayout_->setContentsMargins(1, 6, 1, 6);
   contentLayout_->setSpacing(0);
-  itemsLayout_ = new QVBoxLayout;
+  itemsBox_ = new QWidget(content_);
+  itemsLayout_ = new QVBoxLayout(itemsBox_);
   itemsLayout_->setContentsMargins(0, 0, 0, 0);
   itemsLayout_->setSpacing(0);
-  contentLayout_->addLayout(itemsLayout_);
+  contentLayout_->addWidget(itemsBox_);
 
   header_->SetCaption(caption);
   header_->SetState(collapsible_, collapsed_);
@@ -69,7 +71,7 @@ void CollapsibleBar::HeaderClicked() {
 }
 
 int CollapsibleBar::AddItem(const QString& caption, int tag, const QString& hint) {
-  auto* item = new CollapsibleBarItem(caption, tag, content_);
+  auto* item = new CollapsibleBarItem(caption, tag, itemsBox_);
   item->SetHint(hint);
   const int index = ItemCount();
   items_.append(item);
@@ -111,6 +113,12 @@ void CollapsibleBar::SetBody(QWidget* body) {
   contentLayout_->addWidget(body);
   if (body->sizePolicy().verticalPolicy() & QSizePolicy::ExpandFlag)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+}
+
+void CollapsibleBar::ScrollItemsWhenShort() {
+  if (itemArea_) return;
+  itemArea_ = new CollapsibleBarItemArea(itemsBox_);
+  contentLayout_->insertWidget(0, itemArea_);
 }
 
 }  // namespace widgets

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QAction;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace widgets {
@@ -44,6 +45,10 @@ class CollapsibleBar : public QWidget {
   // The widget below the items; the bar takes it over. The bar grows with it when it may grow.
   void SetBody(QWidget* body);
 
+  // For items that may not fit: from now on the bar shrinks, when short of room, down to a few
+  // items that scroll on their own, instead of pushing what lies below out of view.
+  void ScrollItemsWhenShort();
+
   // Header height and the look shared by every bar.
   static constexpr int kHeaderHeight = 28;
 
@@ -62,6 +67,8 @@ class CollapsibleBar : public QWidget {
   bool collapsed_ = false;
   CollapsibleBarHeader* header_;
   QWidget* content_;
+  QWidget* itemsBox_;
+  QScrollArea* itemArea_ = nullptr;  // only once the items scroll
   QVBoxLayout* itemsLayout_;
   QVBoxLayout* contentLayout_;
   QVector<CollapsibleBarItem*> items_;

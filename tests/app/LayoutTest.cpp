@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/TForm14.h"
 #include "browse/AlphabetStrip.h"
@@ -11,6 +13,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/Ansi.h"
 #include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarHeader.h"
 #include "widgets/CollapsibleBarItem.h"
 #include "widgets/KorSpeedButton.h"
 
@@ -68,6 +71,72 @@ TEST_F(MainWindowTest, TheLeftColumnHoldsTheBarsWithTheirHeadersAndStates) {
   EXPECT_EQ(KorSpeedButton1()->size(), QSize(22, 22));
   EXPECT_EQ(KorSpeedButton1()->mapTo(&form, QPoint(0, 0)).x(),
             JvEdit1()->mapTo(&form, QPoint(JvEdit1()->width(), 0)).x());
+}
+
+// The left column with many categories and every bar open: no scroll bar lies over a control,
+// and the search field can be brought into view.
+TEST_F(MainWindowTest, ManyCategoriesCoverNoControlAndLeaveTheSearchFieldReachable) {
+  std::vector<std::string> lines;
+  for (int section = 0; section < 20; ++section)
+    lines.push_back(SectionLine(section, "Категория номер " + std::to_string(section + 1)));
+  app::TForm1& form = Start(lines);
+  auto* categories = form.findChild<widgets::CollapsibleBar*>(QStringLiteral("JvXPBarCathegory"));
+  auto* search = form.findChild<widgets::CollapsibleBar*>(QStringLiteral("JvXPBarSearch"));
+  auto* actions = form.findChild<widgets::CollapsibleBar*>(QStringLiteral("JvXPBar1"));
+  auto* field = form.findChild<QLineEdit*>(QStringLiteral("JvEdit1"));
+  auto* button = form.findChild<widgets::KorSpeedButton*>(QStringLiteral("KorSpeedButton1"));
+  ASSERT_TRUE(categories && search && actions && field && button);
+  ASSERT_EQ(categories->ItemCount(), 20);
+  search->SetCollapsed(false);
+  actions->SetCollapsed(false);
+  // The bars and the category list settle over a few layout passes, as in the event loop.
+  for (int round = 0; round < 3; ++round) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+  }
+
+  QScrollArea* column = nullptr;
+  for (QWidget* up = field->parentWidget(); up && !column; up = up->parentWidget())
+    if (up->parentWidget() == &form) column = qobject_cast<QScrollArea*>(up);
+  ASSERT_NE(column, nullptr) << "the left column scrolls";
+  EXPECT_EQ(column->geometry(), QRect(0, 105, 253, 567));
+  EXPECT_EQ(form.size(), QSize(842, 672));
+
+  const auto globalRect = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+  std::vector<const QWidget*> controls{field, button, JvListBox1()};
+  for (const auto* header : column->findChildren<widgets::CollapsibleBarHeader*>()) controls.push_back(header);
+  for (const auto* item : column->findChildren<widgets::CollapsibleBarItem*>()) controls.push_back(item);
+  int scrollBarsSeen = 0;
+  for (const QScrollBar* bar : column->findChildren<QScrollBar*>()) {
+    // The result list's own bar belongs to that control.
+    if (!bar->isVisible() || bar->orientation() != Qt::Vertical || JvListBox1()->isAncestorOf(bar)) continue;
+    ++scrollBarsSeen;
+    for (const QWidget* control : controls) {
+      if (!control->isVisible()) continue;
+      EXPECT_FALSE(globalRect(control).intersects(globalRect(bar)))
+          << control->metaObject()->className() << " " << control->objectName().toStdString() << " under a scroll bar";
+    }
+  }
+  EXPECT_GE(scrollBarsSeen, 1) << "twenty categories do not fit without scrolling";
+
+  column->ensureWidgetVisible(field);
+  QCoreApplication::processEvents();
+  const QRect viewport = globalRect(column->viewport());
+  EXPECT_TRUE(viewport.contains(globalRect(field))) << "the search field lies in view";
+  EXPECT_TRUE(viewport.contains(globalRect(button))) << "so does the search button";
+  EXPECT_EQ(field->width(), 212);
+
+  // Every category can be brought into view as well.
+  widgets::CollapsibleBarItem& last = categories->Item(19);
+  QScrollArea* itemsScroll = nullptr;
+  for (QWidget* up = last.parentWidget(); up && !itemsScroll; up = up->parentWidget())
+    itemsScroll = qobject_cast<QScrollArea*>(up);
+  ASSERT_NE(itemsScroll, nullptr);
+  itemsScroll->ensureWidgetVisible(&last);
+  if (itemsScroll != column) column->ensureWidgetVisible(itemsScroll);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(globalRect(itemsScroll->viewport()).contains(globalRect(&last)));
+  EXPECT_TRUE(viewport.intersects(globalRect(&last)));
 }
 
 TEST_F(MainWindowTest, TheActionsBarListsEveryCommandWithItsHint) {

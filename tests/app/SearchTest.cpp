@@ -1,6 +1,7 @@
 // The search bar through the main window: searching, the result list, opening hits in their
 // category, the add-if-not-found road of the import tool, and the alphabet strip over the grid.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -128,6 +129,28 @@ TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
   EXPECT_FALSE(handbook_.FAddIfNotFound);
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(SearchTest, SignsOutsideTheCodePageFindNothing) {
+  app::TForm1& form = StartHandbook();
+  auto* field = form.findChild<QLineEdit*>(QStringLiteral("JvEdit1"));
+  ASSERT_NE(field, nullptr);
+  const QString typed[] = {QStringLiteral("✓✓✓"), QStringLiteral("中文字"), QStringLiteral("😀😀😀"),
+                           QStringLiteral("кард✓"), QStringLiteral("½ти")};
+  for (const QString& text : typed) {
+    Search("кард");
+    ASSERT_EQ(Entries().size(), 4u);
+    boxes_.Clear();
+    field->setText(text);
+    field->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+
+    ASSERT_EQ(boxes_.Shown().size(), 1u) << text.toStdString();
+    EXPECT_EQ(boxes_.Shown()[0].text, ansi("Не найдено ни одной записи")) << text.toStdString();
+    EXPECT_TRUE(Entries().empty()) << text.toStdString();
+    EXPECT_EQ(CardKey(), 0) << text.toStdString();
+  }
 }
 
 TEST_F(SearchTest, OpeningWithoutASearchOrASelectionOrAfterACommitDoesNothing) {

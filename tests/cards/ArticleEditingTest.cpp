@@ -9,12 +9,14 @@
 #include <string>
 
 #include "cards/ArticleEditing.h"
+#include "cards/UnstoredArticleMessages.h"
 #include "store/Records.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/cards/HandbookFixture.h"
 #include "tests/support/Ansi.h"
 #include "text/Cp1251.h"
 #include "text/KorStrUtils.h"
+#include "text/MessageExcerpt.h"
 
 namespace {
 
@@ -44,6 +46,25 @@ class ArticleEditingTest : public HandbookFixture {
   }
 
   int LocalCount() { return Count("CHANGED = \"*\""); }
+
+  // "Сохранить" that the editor refuses: it stays open with the text as typed, and the user leaves.
+  static EditorScript::Act SaveRefusedThenLeave(const char* headword, const char* origin, const char* description) {
+    return [=](TForm5& shown) {
+      EditorScript::Save(headword, origin, description)(shown);
+      EXPECT_TRUE(shown.isVisible()) << headword;
+      EXPECT_EQ(shown.LabeledEdit1->text(), QString::fromUtf8(headword));
+      EXPECT_EQ(shown.Memo1->toPlainText(), QString::fromUtf8(description));
+      shown.Button2->click();
+    };
+  }
+
+  // The editor came back after a failed store: what it shows, then `next` answers it.
+  static EditorScript::Act Recorded(QStringList& fields, EditorScript::Act next) {
+    return [&fields, next = std::move(next)](TForm5& shown) {
+      fields = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
+      next(shown);
+    };
+  }
 };
 
 // About a megabyte of article as typed into the editor (UTF-8, "\n" between lines).
@@ -103,38 +124,114 @@ TEST_F(ArticleEditingTest, AddWithoutHeadwordOrDescriptionOrCancelledStoresNothi
     const char* name;
     std::function<void(TForm5&)> act;
     int added;
+    std::vector<std::string> messages;
   };
+  const std::string blank = cards::BlankFieldsMessage();
   const Case cases[] = {
-      {"empty headword", EditorScript::Save("", "о", "описание"), 0},
-      {"headword of spaces", EditorScript::Save("   ", "о", "описание"), 0},
-      {"empty description", EditorScript::Save("Термин", "о", ""), 0},
-      {"description of spaces", EditorScript::Save("Термин", "о", "   "), 0},
+      {"empty headword", SaveRefusedThenLeave("", "о", "описание"), 0, {blank}},
+      {"headword of spaces", SaveRefusedThenLeave("   ", "о", "описание"), 0, {blank}},
+      {"empty description", SaveRefusedThenLeave("Термин", "о", ""), 0, {blank}},
+      {"description of spaces", SaveRefusedThenLeave("Термин", "о", "   "), 0, {blank}},
       {"cancelled", [](TForm5& shown) {
          shown.LabeledEdit1->setText(QStringLiteral("Термин"));
          shown.Memo1->setPlainText(QStringLiteral("описание"));
          shown.Button2->click();
-       }, 0},
-      {"description of a line break only", EditorScript::Save("Термин", "", "\n"), 1},
+       }, 0, {}},
+      {"description of a line break only", EditorScript::Save("Термин", "", "\n"), 1, {}},
   };
   int expected = LocalCount();
   for (const Case& c : cases) {
+    boxes_.Clear();
     ASSERT_TRUE(Add(c.act)) << c.name;
     expected += c.added;
     EXPECT_EQ(LocalCount(), expected) << c.name;
+    std::vector<std::string> messages;
+    for (const auto& shown : boxes_.Shown()) messages.push_back(shown.text);
+    EXPECT_EQ(messages, c.messages) << c.name;
   }
-  EXPECT_TRUE(boxes_.Shown().empty());
 }
 
-TEST_F(ArticleEditingTest, RejectedStatementIsShownAndSwallowed) {
-  const std::string tooLong(300, 'x');  // wider than the headword column
-  ASSERT_TRUE(Add(EditorScript::Save(tooLong.c_str(), "", "d")));
+TEST_F(ArticleEditingTest, SignsOutsideTheCodePageAreNamedAndNeverStoredAsQuestionMarks) {
+  struct Case {
+    const char* name;
+    bool adding;
+  };
+  const Case cases[] = {{"add", true}, {"edit", false}};
+  for (const Case& c : cases) {
+    boxes_.Clear();
+    GoTo(cards_testing::kGastroptosis);
+    const int rows = Count("1 = 1");
+    const std::vector<EditorScript::Act> acts{[](TForm5& shown) {
+      EditorScript::Save("Знак ✓", "½", "эмодзи 😀 и 中文")(shown);
+      ASSERT_TRUE(shown.isVisible());
+      // The user decides: the signs go, the rest stays.
+      shown.LabeledEdit1->setText(shown.LabeledEdit1->text().remove(QStringLiteral(" ✓")));
+      shown.LabeledEdit2->setText(QStringLiteral("1/2"));
+      shown.Memo1->setPlainText(QStringLiteral("эмодзи"));
+      shown.Button1->click();
+    }};
+    EditorScript script(*editor_, acts);
+    if (c.adding)
+      cards::AddArticle(*editor_, executor_, database_, {}, 1);
+    else
+      cards::EditCurrentArticle(*editor_, termList_, database_);
+    EXPECT_EQ(script.Showings(), 1) << c.name;
 
-  ASSERT_EQ(boxes_.Shown().size(), 1u);
-  EXPECT_EQ(boxes_.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain);
-  EXPECT_EQ(boxes_.Shown()[0].text,
-            "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (\"X" +
-                tooLong.substr(1) + "\", \"\", \"d\", 1, \"*\")\n");
-  EXPECT_EQ(LocalCount(), 1);  // the fixture's own "*" row only
+    ASSERT_EQ(boxes_.Shown().size(), 1u) << c.name;
+    EXPECT_NE(boxes_.Shown()[0].text.find("U+1F600"), std::string::npos) << c.name;
+    EXPECT_EQ(Count("EUPHEMIZM like \"%?%\" or ETIOLOGY like \"%?%\""), 0) << c.name;
+    EXPECT_EQ(Count("EUPHEMIZM = \"" + ansi("Знак") + "\" and ETIOLOGY = \"1/2\""), 1) << c.name;
+    EXPECT_EQ(Count("1 = 1"), rows + (c.adding ? 1 : 0)) << c.name;
+    executor_.SetSQL("delete from EUPHEMIZMS where EUPHEMIZM = \"" + ansi("Знак") + "\"");
+    executor_.ExecQuery();
+    LoadSection(1);
+  }
+}
+
+TEST_F(ArticleEditingTest, AddRefusedByTheDatabaseBringsTheEditorBackWithTheText) {
+  const std::string longHeadword(300, 'x');  // wider than the headword column
+  const std::string longOrigin(2100, 'o');   // wider than the origin column
+  struct Case {
+    const char* name;
+    std::string headword;
+    std::string origin;
+    bool correctIt;  // else the user leaves
+  };
+  const Case cases[] = {
+      {"headword too long, then left", longHeadword, "", false},
+      {"headword too long, then corrected", longHeadword, "", true},
+      {"origin too long, then corrected", "x", longOrigin, true},
+  };
+  for (const Case& c : cases) {
+    boxes_.Clear();
+    const int before = LocalCount();
+    QStringList comeBack;
+    const EditorScript::Act second = c.correctIt ? EditorScript::Save("исправлено", "", "описание \"д\"")
+                                                 : EditorScript::PressExit();
+    EditorScript script(*editor_, {EditorScript::Save(c.headword.c_str(), c.origin.c_str(), "описание \"д\""),
+                                   Recorded(comeBack, second)});
+    cards::AddArticle(*editor_, executor_, database_, {}, 1);
+
+    EXPECT_EQ(script.Showings(), 2) << c.name;
+    EXPECT_EQ(comeBack, (QStringList{QString::fromStdString(c.headword), QString::fromStdString(c.origin),
+                                     QStringLiteral("описание 'д'")}))
+        << c.name << ": everything typed comes back";
+    ASSERT_EQ(boxes_.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(boxes_.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain);
+    EXPECT_EQ(boxes_.Shown()[0].text,
+              text::MessageExcerpt("insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) "
+                                   "values (\"" + text::CapitalizeFirst(c.headword) + "\", \"" + c.origin + "\", \"" +
+                                   ansi("описание 'д'") + "\", 1, \"*\")") +
+                  "\n")
+        << c.name;
+    EXPECT_EQ(LocalCount(), before + (c.correctIt ? 1 : 0)) << c.name;
+    if (c.correctIt) {
+      const std::string where = "EUPHEMIZM = \"" + ansi("Исправлено") + "\"";
+      EXPECT_EQ(CommittedValue("select count(*) from EUPHEMIZMS where " + where), "1") << c.name;
+      executor_.SetSQL("delete from EUPHEMIZMS where " + where);
+      executor_.ExecQuery();
+    }
+  }
 }
 
 // Longer than a statement may be: adding used to fail where editing worked.
@@ -157,7 +254,9 @@ TEST_F(ArticleEditingTest, AMegabyteArticleIsAddedAndEditedWhole) {
 
 TEST_F(ArticleEditingTest, ARejectedLongArticleIsShownCutToFitTheScreen) {
   const std::string tooLong(300, 'x');  // wider than the headword column
-  ASSERT_TRUE(Add(Type(tooLong, MegabyteTyped())));
+  EditorScript script(*editor_, {Type(tooLong, MegabyteTyped()), EditorScript::PressExit()});
+  cards::AddArticle(*editor_, executor_, database_, {}, 1);
+  EXPECT_EQ(script.Showings(), 2) << "the editor comes back with the text";
 
   ASSERT_EQ(boxes_.Shown().size(), 1u);
   const std::string& shown = boxes_.Shown()[0].text;
@@ -206,15 +305,59 @@ TEST_F(ArticleEditingTest, EditCancelledOrBlankChangesNothing) {
          shown.LabeledEdit1->setText(QStringLiteral("Другое"));
          shown.Button2->click();
        }},
-      {"blank headword", EditorScript::Save(" ", "о", "описание")},
-      {"blank description", EditorScript::Save("Другое", "о", "  ")},
+      {"blank headword", SaveRefusedThenLeave(" ", "о", "описание")},
+      {"blank description", SaveRefusedThenLeave("Другое", "о", "  ")},
   };
   GoTo(cards_testing::kGastroptosis);
   for (const auto& [name, act] : acts) {
+    boxes_.Clear();
     ASSERT_TRUE(Edit(act)) << name;
     EXPECT_EQ(Column("EUPHEMIZM", cards_testing::kGastroptosis), ansi("Гастроптоз")) << name;
     EXPECT_EQ(Column("CHANGED", cards_testing::kGastroptosis), "") << name;
     EXPECT_FALSE(termList_.IsEditing()) << name;
+    const std::vector<std::string> expected =
+        std::string(name) == "cancelled" ? std::vector<std::string>{} : std::vector{cards::BlankFieldsMessage()};
+    std::vector<std::string> messages;
+    for (const auto& shown : boxes_.Shown()) messages.push_back(shown.text);
+    EXPECT_EQ(messages, expected) << name;
+  }
+}
+
+TEST_F(ArticleEditingTest, EditRefusedByTheDatabaseBringsTheEditorBackWithTheText) {
+  const std::string longHeadword(300, 'x');
+  const std::string longOrigin(2100, 'o');
+  struct Case {
+    const char* name;
+    std::string headword;
+    std::string origin;
+    bool correctIt;
+  };
+  const Case cases[] = {
+      {"headword too long, then left", longHeadword, "", false},
+      {"origin too long, then corrected", "Гастроптоз", longOrigin, true},
+  };
+  const int key = cards_testing::kGastroptosis;
+  for (const Case& c : cases) {
+    boxes_.Clear();
+    GoTo(key);
+    QStringList comeBack;
+    const EditorScript::Act second =
+        c.correctIt ? EditorScript::Save("гастроптоз", "греч. ptosis", "опущение") : EditorScript::PressExit();
+    EditorScript script(*editor_, {EditorScript::Save(c.headword.c_str(), c.origin.c_str(), "опущение \"ж\""),
+                                   Recorded(comeBack, second)});
+    cards::EditCurrentArticle(*editor_, termList_, database_);
+
+    EXPECT_EQ(script.Showings(), 2) << c.name;
+    EXPECT_EQ(comeBack, (QStringList{QString::fromStdString(c.headword), QString::fromStdString(c.origin),
+                                     QStringLiteral("опущение 'ж'")}))
+        << c.name << ": everything typed comes back";
+    ASSERT_EQ(boxes_.Errors().size(), 1u) << c.name << ": the standard error box";
+    EXPECT_NE(boxes_.Errors()[0].find("truncation"), std::string::npos) << boxes_.Errors()[0];
+    EXPECT_EQ(boxes_.Shown().size(), 1u) << c.name;
+    EXPECT_FALSE(termList_.IsEditing()) << c.name;
+    EXPECT_EQ(Column("ETIOLOGY", key), c.correctIt ? ansi("греч. ptosis") : "") << c.name;
+    EXPECT_EQ(Column("CHANGED", key), c.correctIt ? "+" : "") << c.name;
+    EXPECT_EQ(termList_.FieldByName("EUPHEMIZM").AsString(), ansi("Гастроптоз")) << c.name;
   }
 }
 

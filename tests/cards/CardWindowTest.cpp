@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
 
 #include <memory>
@@ -267,6 +268,30 @@ TEST_F(CardWindowTest, CopyPutsUnicodeTextOnTheClipboard) {
 
   Act(card, "Action4")->trigger();
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит\n(Греч. gaster – желудок)\n\n  Воспаление желудка."));
+  EXPECT_FALSE(View(card)->textCursor().hasSelection());
+}
+
+TEST_F(CardWindowTest, CopyAllKeepsTheReadersPlaceInALongArticle) {
+  constexpr int kLong = 900;
+  std::string description;
+  for (int line = 1; line <= 120; ++line) description += ansi("Строка описания номер ") + std::to_string(line) + "\r\n";
+  executor_.SetSQL("insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID) values (" +
+                   std::to_string(kLong) + ", \"" + ansi("Длинная статья") + "\", \"\", \"" + description + "\", 1)");
+  executor_.ExecQuery();
+  LoadSection(1);
+  TForm4& card = Open(kLong);
+  QApplication::processEvents();
+  QScrollBar* scroll = View(card)->verticalScrollBar();
+  ASSERT_GT(scroll->maximum(), 0) << "the article must be long enough to scroll";
+  const int middle = scroll->maximum() / 2;
+  scroll->setValue(middle);
+
+  Act(card, "Action4")->trigger();
+  QApplication::processEvents();
+
+  EXPECT_EQ(scroll->value(), middle);
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("Строка описания номер 120")))
+      << QGuiApplication::clipboard()->text().right(60).toStdString();
   EXPECT_FALSE(View(card)->textCursor().hasSelection());
 }
 

@@ -2,30 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace cards_testing {
 
-EditorScript::EditorScript(cards::TForm5& editor, std::function<void(cards::TForm5&)> act) {
-  timer_.setSingleShot(true);
-  timer_.setInterval(0);
-  QObject::connect(&timer_, &QTimer::timeout, [this, &editor, act = std::move(act)] {
-    if (!editor.isVisible()) return;
-    shown_ = true;
-    act(editor);
-    // Whatever the act did, the modal loop must not outlive it.
-    if (editor.isVisible()) {
-      ADD_FAILURE() << "the script left the editor open";
-      editor.reject();
-    }
-  });
-  timer_.start();
+EditorScript::EditorScript(cards::TForm5& editor, Act act) : EditorScript(editor, std::vector<Act>{std::move(act)}) {}
+
+EditorScript::EditorScript(cards::TForm5& editor, std::vector<Act> acts) : editor_(editor), acts_(std::move(acts)) {
+  editor_.installEventFilter(this);
 }
 
-std::function<void(cards::TForm5&)> EditorScript::Save(const char* headword, const char* origin,
-                                                       const char* description) {
+EditorScript::~EditorScript() { editor_.removeEventFilter(this); }
+
+// The act runs once the modal loop is up, as the person's clicks would.
+bool EditorScript::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &editor_ && event->type() == QEvent::Show) QTimer::singleShot(0, this, [this] { RunNextAct(); });
+  return false;
+}
+
+void EditorScript::RunNextAct() {
+  if (!editor_.isVisible()) return;
+  const auto act = static_cast<std::size_t>(showings_++);
+  if (act < acts_.size()) {
+    acts_[act](editor_);
+  } else {
+    ADD_FAILURE() << "the editor came up " << showings_ << " times, the script has " << acts_.size() << " acts";
+  }
+  // Whatever the act did, the modal loop must not outlive it.
+  if (editor_.isVisible()) {
+    ADD_FAILURE() << "the script left the editor open";
+    editor_.reject();
+  }
+}
+
+EditorScript::Act EditorScript::Save(const char* headword, const char* origin, const char* description) {
   return [=](cards::TForm5& editor) {
     editor.LabeledEdit1->setText(QString::fromUtf8(headword));
     editor.LabeledEdit2->setText(QString::fromUtf8(origin));
@@ -34,11 +48,11 @@ std::function<void(cards::TForm5&)> EditorScript::Save(const char* headword, con
   };
 }
 
-std::function<void(cards::TForm5&)> EditorScript::SaveAsShown() {
+EditorScript::Act EditorScript::SaveAsShown() {
   return [](cards::TForm5& editor) { editor.Button1->click(); };
 }
 
-std::function<void(cards::TForm5&)> EditorScript::PressExit() {
+EditorScript::Act EditorScript::PressExit() {
   return [](cards::TForm5& editor) { editor.Button2->click(); };
 }
 

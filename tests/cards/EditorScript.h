@@ -1,28 +1,41 @@
 #pragma once
-// Plays the person at the modal editor: once the editor is up, `act` fills it in and closes it.
-// Knows whether the editor came up at all; a script that never ran is stopped with the scope.
-#include <QTimer>
+// Plays the person at the modal editor: each time the editor comes up, the next act fills it in
+// and closes it. Knows how often the editor came up; an act that never ran is dropped with the
+// scope, and the editor coming up once more than there are acts fails the test.
+#include <QObject>
 
 #include <functional>
+#include <vector>
 
 #include "cards/TForm5.h"
 
 namespace cards_testing {
 
-class EditorScript {
+class EditorScript : public QObject {
  public:
-  EditorScript(cards::TForm5& editor, std::function<void(cards::TForm5&)> act);
+  using Act = std::function<void(cards::TForm5&)>;
 
-  bool Shown() const { return shown_; }
+  EditorScript(cards::TForm5& editor, Act act);
+  EditorScript(cards::TForm5& editor, std::vector<Act> acts);
+  ~EditorScript() override;
+
+  bool Shown() const { return showings_ > 0; }
+  int Showings() const { return showings_; }
 
   // Ready-made acts. Texts are UTF-8.
-  static std::function<void(cards::TForm5&)> Save(const char* headword, const char* origin, const char* description);
-  static std::function<void(cards::TForm5&)> SaveAsShown();
-  static std::function<void(cards::TForm5&)> PressExit();
+  static Act Save(const char* headword, const char* origin, const char* description);
+  static Act SaveAsShown();
+  static Act PressExit();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QTimer timer_;
-  bool shown_ = false;
+  void RunNextAct();
+
+  cards::TForm5& editor_;
+  std::vector<Act> acts_;
+  int showings_ = 0;
 };
 
 }  // namespace cards_testing

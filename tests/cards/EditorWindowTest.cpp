@@ -12,10 +12,12 @@
 
 #include "cards/StoredLines.h"
 #include "cards/TForm5.h"
+#include "cards/UnstoredArticleMessages.h"
 #include "core/Handbook.h"
 #include "platform/SettingsStore.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -90,6 +92,75 @@ TEST_F(EditorWindowTest, SaveTurnsDoubleQuotesIntoApostrophesInEveryField) {
   EXPECT_EQ(editor.Origin(), ansi("лат. 'x'"));
   EXPECT_EQ(editor.Description(), ansi("'Текст'\r\nещё"));
   EXPECT_EQ(editor.LabeledEdit1->text(), QStringLiteral("Синдром 'X'"));
+}
+
+TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) {
+  struct Case {
+    const char* name;
+    const char* headword;
+    const char* origin;
+    const char* description;
+    std::string message;
+    QString selected;  // what the editor points the user to
+    int focused;       // 0 headword, 1 origin, 2 description
+  };
+  const Case cases[] = {
+      {"empty headword", "", "о", "описание", cards::BlankFieldsMessage(), {}, 0},
+      {"headword of spaces", "   ", "о", "", cards::BlankFieldsMessage(), {}, 0},
+      {"empty description", "Термин", "о", "", cards::BlankFieldsMessage(), {}, 2},
+      {"description of spaces", "Термин", "о", "   ", cards::BlankFieldsMessage(), {}, 2},
+      {"signs in every field", "Галочка ✓", "½ от 中文", "✓ 😀 ½ \"ок\"",
+       ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
+            "«Термин»: U+2713\n«Происхождение»: U+00BD, U+4E2D, U+6587\n«Описание»: U+2713, U+1F600, U+00BD\n"
+            "Удалите или замените их и сохраните статью снова."),
+       QStringLiteral("✓"), 0},
+      {"an emoji in the description only", "Термин", "", "улыбка 😀",
+       ansi("Статья не сохранена: справочник не может хранить некоторые знаки, они превратились бы в «?».\n"
+            "«Описание»: U+1F600\nУдалите или замените их и сохраните статью снова."),
+       QStringLiteral("😀"), 2},
+  };
+  TForm5 editor(handbook_);
+  for (const Case& c : cases) {
+    testing_support::ScriptedMessageBoxes boxes;
+    QStringList kept;
+    QString selected;
+    QWidget* focused = nullptr;
+    const EditorResult result = Run(editor, [&](TForm5& shown) {
+      EditorScript::Save(c.headword, c.origin, c.description)(shown);
+      EXPECT_TRUE(shown.isVisible()) << c.name;
+      kept = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
+      if (auto* field = qobject_cast<QLineEdit*>(shown.focusWidget())) selected = field->selectedText();
+      if (shown.focusWidget() == shown.Memo1) selected = shown.Memo1->textCursor().selectedText();
+      focused = shown.focusWidget();
+      shown.Button2->click();
+    });
+    EXPECT_EQ(result, EditorResult::Cancel) << c.name;
+    EXPECT_EQ(kept, (QStringList{QString::fromUtf8(c.headword), QString::fromUtf8(c.origin),
+                                 QString::fromUtf8(c.description)}))
+        << c.name << ": the text stays as typed, quotes included";
+    ASSERT_EQ(boxes.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].text, c.message) << c.name;
+    if (!c.selected.isEmpty()) {
+      EXPECT_EQ(selected, c.selected) << c.name;
+    }
+    const QWidget* fields[] = {editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1};
+    EXPECT_EQ(focused, fields[c.focused]) << c.name;
+  }
+}
+
+TEST_F(EditorWindowTest, OnceCorrectedTheSameEditorSaves) {
+  testing_support::ScriptedMessageBoxes boxes;
+  TForm5 editor(handbook_);
+  const EditorResult result = Run(editor, [](TForm5& shown) {
+    EditorScript::Save("Термин ✓", "", "описание")(shown);
+    ASSERT_TRUE(shown.isVisible());
+    shown.LabeledEdit1->setText(QStringLiteral("Термин"));
+    shown.Button1->click();
+  });
+  EXPECT_EQ(result, EditorResult::Ok);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(editor.Headword(), ansi("Термин"));
 }
 
 TEST_F(EditorWindowTest, ExitEscapeAndClosingAllCancel) {

@@ -25,3 +25,30 @@ TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cp1251, NamesEachCharacterItCannotHoldOnceInOrder) {
+  struct Case {
+    std::u16string typed;
+    std::u32string missing;
+  };
+  const Case cases[] = {
+      {u"Гастрит «острый» – №1, ?", U""},
+      {u"✓ ½ 😀 中文 ✓", U"✓½😀中文"},
+      {u"a\xD83D" u"b", U"\xD83D"},           // a lone surrogate is a character of its own
+      {u"\u0098\uFFFD", U"\u0098\uFFFD"},      // the byte without a character, the replacement sign
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(text::CodePointsWithoutCp1251(c.typed), c.missing) << text::Utf16ToCp1251(c.typed);
+  }
+  EXPECT_EQ(text::Utf16ToCp1251(u"a\xD83D" u"b😀c"), "a?b?c") << "a lone surrogate must not swallow the next letter";
+}
+
+TEST(Cp1251, NamesCodePointsTheUnicodeWay) {
+  EXPECT_EQ(text::CodePointName(U'½'), "U+00BD");
+  EXPECT_EQ(text::CodePointName(U'✓'), "U+2713");
+  EXPECT_EQ(text::CodePointName(U'😀'), "U+1F600");
+}
+
+}  // namespace

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include "widgets/BarColours.h"
 #include "widgets/CollapsibleBarHeader.h"
 #include "widgets/CollapsibleBarItem.h"
+#include "widgets/CollapsibleBarItemArea.h"
 
 namespace {
 
@@ -124,6 +127,79 @@ TEST(CollapsibleBar, HeaderCaptionIsPaintedInOrangeAndItemsInNavy) {
     }
   EXPECT_GT(orange, 5);
   EXPECT_GT(navy, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// A column of fixed height: the bar whose items scroll, a fixed widget below it, spare room last.
+struct Column {
+  explicit Column(int height) {
+    host.setFixedSize(240, height);
+    auto* stack = new QVBoxLayout(&host);
+    stack->setContentsMargins(0, 0, 0, 0);
+    bar = new CollapsibleBar("Категории терминов");
+    bar->ScrollItemsWhenShort();
+    below = new QLabel("Поиск");
+    below->setFixedHeight(150);
+    stack->addWidget(bar);
+    stack->addWidget(below);
+    stack->addStretch();
+  }
+  void AddItems(int count) {
+    for (int i = 0; i < count; ++i) bar->AddItem(QString("Раздел %1").arg(bar->ItemCount()), bar->ItemCount());
+    host.show();
+    // New items show up from the event loop, then the layouts follow.
+    for (int round = 0; round < 3; ++round) {
+      QCoreApplication::processEvents();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+  }
+  bool Scrolls() const {
+    for (const QScrollBar* scroll : bar->findChildren<QScrollBar*>())
+      if (scroll->isVisible() && scroll->orientation() == Qt::Vertical) return true;
+    return false;
+  }
+
+  QWidget host;
+  CollapsibleBar* bar;
+  QLabel* below;
+};
+
+TEST(CollapsibleBar, ScrollingItemsTakeTheRoomThereIsAndNoMore) {
+  const int header = CollapsibleBar::kHeaderHeight;
+  const int item = widgets::CollapsibleBarItem::kHeight;
+  {
+    SCOPED_TRACE("room for every item");
+    Column column(600);
+    column.AddItems(4);
+    EXPECT_FALSE(column.Scrolls());
+    EXPECT_GE(column.bar->height(), header + 4 * item);
+    EXPECT_LE(column.bar->height(), header + 4 * item + 20) << "no empty room below the items";
+
+    // Items added later grow the bar.
+    column.AddItems(4);
+    EXPECT_FALSE(column.Scrolls());
+    EXPECT_GE(column.bar->height(), header + 8 * item);
+  }
+  {
+    SCOPED_TRACE("twenty items in a short column");
+    Column column(400);
+    column.AddItems(20);
+    EXPECT_TRUE(column.Scrolls());
+    EXPECT_LE(column.below->geometry().bottom(), 400) << "the widget below stays in the column";
+    EXPECT_GE(column.bar->height(), header + widgets::CollapsibleBarItemArea::kFewestItemsShown * item);
+    // The items are as wide as the room beside the scroll bar.
+    for (const QScrollBar* scroll : column.bar->findChildren<QScrollBar*>()) {
+      if (!scroll->isVisible() || scroll->orientation() != Qt::Vertical) continue;
+      const QRect bar(scroll->mapToGlobal(QPoint(0, 0)), scroll->size());
+      for (int i = 0; i < column.bar->ItemCount(); ++i) {
+        const widgets::CollapsibleBarItem& shown = column.bar->Item(i);
+        EXPECT_FALSE(QRect(shown.mapToGlobal(QPoint(0, 0)), shown.size()).intersects(bar)) << i;
+      }
+    }
+  }
 }
 
 }  // namespace

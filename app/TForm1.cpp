@@ -165,14 +165,12 @@ void TForm1::JvXPBar1Items7Click() { close(); }
 
 void TForm1::Action1Execute() {
   if (!Form5) return;
-  core::Handbook& h = handbook_;
-  cards::AddArticle(*Form5, h.IBSQL1, h.IBDatabase1, {h.FPendingTitle, h.FPendingOrigin, h.FPendingDescription},
-                    h.FCurrentSection);
+  cards::AddArticle(*Form5);
   DBGridEh1->viewport()->update();
 }
 
 void TForm1::Action2Execute() {
-  if (Form5) cards::EditCurrentArticle(*Form5, handbook_.IBQuery2, handbook_.IBDatabase1);
+  if (Form5) cards::EditCurrentArticle(*Form5);
 }
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }

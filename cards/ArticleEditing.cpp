@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cards/TForm5.h"
+#include "core/Handbook.h"
 #include "platform/MessageBoxes.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -23,9 +24,11 @@ std::string StoredText(const store::Query& query, std::string_view column) {
 
 }  // namespace
 
-void AddArticle(TForm5& editor, store::SqlExecutor& executor, store::Database& database,
-                const PendingArticle& pending, int section) {
-  editor.SetFields(pending.title, pending.origin, pending.description);
+void AddArticle(TForm5& editor) {
+  core::Handbook& handbook = editor.Handbook();
+  store::SqlExecutor& executor = handbook.IBSQL1;
+  const int section = handbook.FCurrentSection;
+  editor.SetFields(handbook.FPendingTitle, handbook.FPendingOrigin, handbook.FPendingDescription);
   // The editor comes back with everything typed until the article is stored or the user leaves.
   while (editor.ShowModal() == EditorResult::Ok) {
     const std::string headword = text::CapitalizeFirst(editor.Headword());
@@ -41,12 +44,13 @@ void AddArticle(TForm5& editor, store::SqlExecutor& executor, store::Database& d
           "\n");
       continue;
     }
-    database.CommitRetaining();
+    handbook.IBDatabase1.CommitRetaining();
     return;
   }
 }
 
-void EditCurrentArticle(TForm5& editor, store::Query& termList, store::Database& database) {
+void EditCurrentArticle(TForm5& editor) {
+  store::Query& termList = editor.Handbook().IBQuery2;
   if (!termList.IsOpen() || termList.RecNo() < 0) return;
 
   editor.SetFields(StoredText(termList, "EUPHEMIZM"), StoredText(termList, "ETIOLOGY"),
@@ -65,7 +69,7 @@ void EditCurrentArticle(TForm5& editor, store::Query& termList, store::Database&
       platform::Boxes().ShowError(error.what());
       continue;
     }
-    database.CommitRetaining();
+    editor.Handbook().IBDatabase1.CommitRetaining();
     return;
   }
 }

@@ -20,7 +20,12 @@
 
 namespace {
 
-using cards::PendingArticle;
+
+struct PendingArticle {
+  std::string title;
+  std::string origin;
+  std::string description;
+};
 using cards::TForm5;
 using cards_testing::EditorScript;
 using cards_testing::HandbookFixture;
@@ -29,15 +34,20 @@ using testing_support::ansi;
 class ArticleEditingTest : public HandbookFixture {
  protected:
   // Adds with the editor answered by `act`; returns whether the editor came up.
+  // Adds with the editor pre-filled as an editorial tool leaves it, in the category `section`.
   bool Add(std::function<void(TForm5&)> act, const PendingArticle& pending = {}, int section = 1) {
     EditorScript script(*editor_, std::move(act));
-    cards::AddArticle(*editor_, executor_, database_, pending, section);
+    handbook_.FPendingTitle = pending.title;
+    handbook_.FPendingOrigin = pending.origin;
+    handbook_.FPendingDescription = pending.description;
+    handbook_.FCurrentSection = section;
+    cards::AddArticle(*editor_);
     return script.Shown();
   }
 
   bool Edit(std::function<void(TForm5&)> act) {
     EditorScript script(*editor_, std::move(act));
-    cards::EditCurrentArticle(*editor_, termList_, database_);
+    cards::EditCurrentArticle(*editor_);
     return script.Shown();
   }
 
@@ -172,9 +182,9 @@ TEST_F(ArticleEditingTest, SignsOutsideTheCodePageAreNamedAndNeverStoredAsQuesti
     }};
     EditorScript script(*editor_, acts);
     if (c.adding)
-      cards::AddArticle(*editor_, executor_, database_, {}, 1);
+      cards::AddArticle(*editor_);
     else
-      cards::EditCurrentArticle(*editor_, termList_, database_);
+      cards::EditCurrentArticle(*editor_);
     EXPECT_EQ(script.Showings(), 1) << c.name;
 
     ASSERT_EQ(boxes_.Shown().size(), 1u) << c.name;
@@ -210,7 +220,7 @@ TEST_F(ArticleEditingTest, AddRefusedByTheDatabaseBringsTheEditorBackWithTheText
                                                  : EditorScript::PressExit();
     EditorScript script(*editor_, {EditorScript::Save(c.headword.c_str(), c.origin.c_str(), "описание \"д\""),
                                    Recorded(comeBack, second)});
-    cards::AddArticle(*editor_, executor_, database_, {}, 1);
+    cards::AddArticle(*editor_);
 
     EXPECT_EQ(script.Showings(), 2) << c.name;
     EXPECT_EQ(comeBack, (QStringList{QString::fromStdString(c.headword), QString::fromStdString(c.origin),
@@ -255,7 +265,7 @@ TEST_F(ArticleEditingTest, AMegabyteArticleIsAddedAndEditedWhole) {
 TEST_F(ArticleEditingTest, ARejectedLongArticleIsShownCutToFitTheScreen) {
   const std::string tooLong(300, 'x');  // wider than the headword column
   EditorScript script(*editor_, {Type(tooLong, MegabyteTyped()), EditorScript::PressExit()});
-  cards::AddArticle(*editor_, executor_, database_, {}, 1);
+  cards::AddArticle(*editor_);
   EXPECT_EQ(script.Showings(), 2) << "the editor comes back with the text";
 
   ASSERT_EQ(boxes_.Shown().size(), 1u);
@@ -345,7 +355,7 @@ TEST_F(ArticleEditingTest, EditRefusedByTheDatabaseBringsTheEditorBackWithTheTex
         c.correctIt ? EditorScript::Save("гастроптоз", "греч. ptosis", "опущение") : EditorScript::PressExit();
     EditorScript script(*editor_, {EditorScript::Save(c.headword.c_str(), c.origin.c_str(), "опущение \"ж\""),
                                    Recorded(comeBack, second)});
-    cards::EditCurrentArticle(*editor_, termList_, database_);
+    cards::EditCurrentArticle(*editor_);
 
     EXPECT_EQ(script.Showings(), 2) << c.name;
     EXPECT_EQ(comeBack, (QStringList{QString::fromStdString(c.headword), QString::fromStdString(c.origin),

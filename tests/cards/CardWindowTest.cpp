@@ -52,7 +52,7 @@ class CardWindowTest : public HandbookFixture {
  protected:
   CardWindowTest()
       : desk_(std::make_unique<ArticleDesk>(handbook_, [this] {
-          cards::EditCurrentArticle(*editor_, termList_, database_);
+          cards::EditCurrentArticle(*editor_);
         })) {}
   ~CardWindowTest() override { desk_.reset(); }
 

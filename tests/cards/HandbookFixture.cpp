@@ -43,6 +43,7 @@ HandbookFixture::~HandbookFixture() {
 }
 
 void HandbookFixture::LoadSection(int section) {
+  handbook_.FCurrentSection = section;
   termList_.SetSQL("select * from EUPHEMIZMS where section_uid = " + std::to_string(section) +
                    " order by EUPHEMIZM");
   termList_.Open();

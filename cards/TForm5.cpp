@@ -87,6 +87,11 @@ TForm5::TForm5(core::Handbook& handbook, QWidget* parent)
 
   connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+
+  const std::pair<QObject*, const char*> controls[] = {{LabeledEdit1, "LabeledEdit1"}, {LabeledEdit2, "LabeledEdit2"},
+                                                      {Label1, "Label1"},             {Memo1, "Memo1"},
+                                                      {Button1, "Button1"},           {Button2, "Button2"}};
+  for (const auto& [control, name] : controls) control->setObjectName(QString::fromLatin1(name));
 }
 
 TForm5::~TForm5() {

@@ -32,13 +32,6 @@ class TForm5 : public QDialog {
 
   core::Handbook& Handbook() const { return handbook_; }
 
-  QLineEdit* LabeledEdit1;   // "Термин"
-  QLineEdit* LabeledEdit2;   // "Происхождение"
-  QLabel* Label1;            // "Описание"
-  QPlainTextEdit* Memo1;     // the description
-  QPushButton* Button1;      // "Сохранить"
-  QPushButton* Button2;      // "Выйти"
-
   // The three fields as Windows-1251 text; the description's line breaks are CR LF, as the
   // handbook's texts keep them.
   void SetFields(std::string_view headword, std::string_view origin, std::string_view description);
@@ -68,6 +61,14 @@ class TForm5 : public QDialog {
 
   core::Handbook& handbook_;
   bool placementUnsaved_ = false;
+
+  QLineEdit* LabeledEdit1;   // "Термин"
+  QLineEdit* LabeledEdit2;   // "Происхождение"
+  QLabel* Label1;            // "Описание"
+  QPlainTextEdit* Memo1;     // the description
+  QPushButton* Button1;      // "Сохранить"
+  QPushButton* Button2;      // "Выйти"
+
 };
 
 }  // namespace cards

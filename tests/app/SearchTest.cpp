@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/EditorControls.h"
 #include "browse/TermGrid.h"
 #include "cards/TForm5.h"
 #include "tests/app/SearchWindowFixture.h"
@@ -122,7 +123,7 @@ TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
   QTimer::singleShot(0, [&] {
     if (!editor_.isVisible()) return;
     prefilled = {editor_.Headword(), editor_.Origin(), editor_.Description()};
-    editor_.Button2->click();
+    testing_support::Button2(editor_)->click();
   });
   Search("зуб");
   EXPECT_EQ(prefilled, (std::vector<std::string>{ansi("Зубная боль"), ansi("рус."), ansi("Боль в зубе")}));

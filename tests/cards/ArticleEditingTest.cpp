@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/EditorControls.h"
 #include "cards/ArticleEditing.h"
 #include "cards/UnstoredArticleMessages.h"
 #include "store/Records.h"
@@ -62,16 +63,16 @@ class ArticleEditingTest : public HandbookFixture {
     return [=](TForm5& shown) {
       EditorScript::Save(headword, origin, description)(shown);
       EXPECT_TRUE(shown.isVisible()) << headword;
-      EXPECT_EQ(shown.LabeledEdit1->text(), QString::fromUtf8(headword));
-      EXPECT_EQ(shown.Memo1->toPlainText(), QString::fromUtf8(description));
-      shown.Button2->click();
+      EXPECT_EQ(testing_support::LabeledEdit1(shown)->text(), QString::fromUtf8(headword));
+      EXPECT_EQ(testing_support::Memo1(shown)->toPlainText(), QString::fromUtf8(description));
+      testing_support::Button2(shown)->click();
     };
   }
 
   // The editor came back after a failed store: what it shows, then `next` answers it.
   static EditorScript::Act Recorded(QStringList& fields, EditorScript::Act next) {
     return [&fields, next = std::move(next)](TForm5& shown) {
-      fields = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
+      fields = {testing_support::LabeledEdit1(shown)->text(), testing_support::LabeledEdit2(shown)->text(), testing_support::Memo1(shown)->toPlainText()};
       next(shown);
     };
   }
@@ -87,9 +88,9 @@ std::string MegabyteTyped() {
 // Types `headword` and `description` (UTF-8) into the editor and saves.
 std::function<void(TForm5&)> Type(const std::string& headword, const std::string& description) {
   return [=](TForm5& shown) {
-    shown.LabeledEdit1->setText(QString::fromStdString(headword));
-    shown.Memo1->setPlainText(QString::fromStdString(description));
-    shown.Button1->click();
+    testing_support::LabeledEdit1(shown)->setText(QString::fromStdString(headword));
+    testing_support::Memo1(shown)->setPlainText(QString::fromStdString(description));
+    testing_support::Button1(shown)->click();
   };
 }
 
@@ -119,7 +120,7 @@ TEST_F(ArticleEditingTest, AddStartsFromThePendingTextsAndKeepsThem) {
   ASSERT_TRUE(Add(
       [&](TForm5& shown) {
         prefilled = {shown.Headword(), shown.Origin(), shown.Description()};
-        shown.Button1->click();
+        testing_support::Button1(shown)->click();
       },
       {title, origin, description}, 0));
 
@@ -143,9 +144,9 @@ TEST_F(ArticleEditingTest, AddWithoutHeadwordOrDescriptionOrCancelledStoresNothi
       {"empty description", SaveRefusedThenLeave("Термин", "о", ""), 0, {blank}},
       {"description of spaces", SaveRefusedThenLeave("Термин", "о", "   "), 0, {blank}},
       {"cancelled", [](TForm5& shown) {
-         shown.LabeledEdit1->setText(QStringLiteral("Термин"));
-         shown.Memo1->setPlainText(QStringLiteral("описание"));
-         shown.Button2->click();
+         testing_support::LabeledEdit1(shown)->setText(QStringLiteral("Термин"));
+         testing_support::Memo1(shown)->setPlainText(QStringLiteral("описание"));
+         testing_support::Button2(shown)->click();
        }, 0, {}},
       {"description of a line break only", EditorScript::Save("Термин", "", "\n"), 1, {}},
   };
@@ -175,10 +176,10 @@ TEST_F(ArticleEditingTest, SignsOutsideTheCodePageAreNamedAndNeverStoredAsQuesti
       EditorScript::Save("Знак ✓", "½", "эмодзи 😀 и 中文")(shown);
       ASSERT_TRUE(shown.isVisible());
       // The user decides: the signs go, the rest stays.
-      shown.LabeledEdit1->setText(shown.LabeledEdit1->text().remove(QStringLiteral(" ✓")));
-      shown.LabeledEdit2->setText(QStringLiteral("1/2"));
-      shown.Memo1->setPlainText(QStringLiteral("эмодзи"));
-      shown.Button1->click();
+      testing_support::LabeledEdit1(shown)->setText(testing_support::LabeledEdit1(shown)->text().remove(QStringLiteral(" ✓")));
+      testing_support::LabeledEdit2(shown)->setText(QStringLiteral("1/2"));
+      testing_support::Memo1(shown)->setPlainText(QStringLiteral("эмодзи"));
+      testing_support::Button1(shown)->click();
     }};
     EditorScript script(*editor_, acts);
     if (c.adding)
@@ -312,8 +313,8 @@ TEST_F(ArticleEditingTest, EditingALocalArticleTurnsStarIntoPlus) {
 TEST_F(ArticleEditingTest, EditCancelledOrBlankChangesNothing) {
   const std::vector<std::pair<const char*, std::function<void(TForm5&)>>> acts{
       {"cancelled", [](TForm5& shown) {
-         shown.LabeledEdit1->setText(QStringLiteral("Другое"));
-         shown.Button2->click();
+         testing_support::LabeledEdit1(shown)->setText(QStringLiteral("Другое"));
+         testing_support::Button2(shown)->click();
        }},
       {"blank headword", SaveRefusedThenLeave(" ", "о", "описание")},
       {"blank description", SaveRefusedThenLeave("Другое", "о", "  ")},

@@ -1,3 +1,4 @@
+#include "tests/support/EditorControls.h"
 #include "tests/cards/EditorScript.h"
 
 #include <gtest/gtest.h>
@@ -41,19 +42,19 @@ void EditorScript::RunNextAct() {
 
 EditorScript::Act EditorScript::Save(const char* headword, const char* origin, const char* description) {
   return [=](cards::TForm5& editor) {
-    editor.LabeledEdit1->setText(QString::fromUtf8(headword));
-    editor.LabeledEdit2->setText(QString::fromUtf8(origin));
-    editor.Memo1->setPlainText(QString::fromUtf8(description));
-    editor.Button1->click();
+    testing_support::LabeledEdit1(editor)->setText(QString::fromUtf8(headword));
+    testing_support::LabeledEdit2(editor)->setText(QString::fromUtf8(origin));
+    testing_support::Memo1(editor)->setPlainText(QString::fromUtf8(description));
+    testing_support::Button1(editor)->click();
   };
 }
 
 EditorScript::Act EditorScript::SaveAsShown() {
-  return [](cards::TForm5& editor) { editor.Button1->click(); };
+  return [](cards::TForm5& editor) { testing_support::Button1(editor)->click(); };
 }
 
 EditorScript::Act EditorScript::PressExit() {
-  return [](cards::TForm5& editor) { editor.Button2->click(); };
+  return [](cards::TForm5& editor) { testing_support::Button2(editor)->click(); };
 }
 
 }  // namespace cards_testing

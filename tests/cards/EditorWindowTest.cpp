@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "tests/support/EditorControls.h"
 #include "cards/StoredLines.h"
 #include "cards/TForm5.h"
 #include "cards/UnstoredArticleMessages.h"
@@ -63,13 +64,13 @@ TEST_F(EditorWindowTest, LaysOutTheFieldsInTabOrder) {
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Редактор записи"));
   EXPECT_EQ(editor.size(), QSize(463, 340));
   EXPECT_EQ(editor.minimumSize(), editor.maximumSize());
-  EXPECT_EQ(editor.LabeledEdit1->geometry(), QRect(20, 31, 422, 21));
-  EXPECT_EQ(editor.LabeledEdit2->geometry(), QRect(20, 79, 422, 21));
-  EXPECT_EQ(editor.Memo1->geometry(), QRect(20, 134, 422, 153));
-  EXPECT_EQ(editor.Label1->text(), QStringLiteral("Описание"));
-  EXPECT_EQ(editor.Button1->text(), QStringLiteral("Сохранить"));
-  EXPECT_EQ(editor.Button2->text(), QStringLiteral("Выйти"));
-  EXPECT_TRUE(editor.Button1->isDefault());
+  EXPECT_EQ(testing_support::LabeledEdit1(editor)->geometry(), QRect(20, 31, 422, 21));
+  EXPECT_EQ(testing_support::LabeledEdit2(editor)->geometry(), QRect(20, 79, 422, 21));
+  EXPECT_EQ(testing_support::Memo1(editor)->geometry(), QRect(20, 134, 422, 153));
+  EXPECT_EQ(testing_support::Label1(editor)->text(), QStringLiteral("Описание"));
+  EXPECT_EQ(testing_support::Button1(editor)->text(), QStringLiteral("Сохранить"));
+  EXPECT_EQ(testing_support::Button2(editor)->text(), QStringLiteral("Выйти"));
+  EXPECT_TRUE(testing_support::Button1(editor)->isDefault());
 
   std::vector<QWidget*> visited;
   Run(editor, [&](TForm5& shown) {
@@ -79,8 +80,8 @@ TEST_F(EditorWindowTest, LaysOutTheFieldsInTabOrder) {
     }
     shown.reject();
   });
-  const std::vector<QWidget*> expected{editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1, editor.Button1,
-                                       editor.Button2};
+  const std::vector<QWidget*> expected{testing_support::LabeledEdit1(editor), testing_support::LabeledEdit2(editor), testing_support::Memo1(editor), testing_support::Button1(editor),
+                                       testing_support::Button2(editor)};
   EXPECT_EQ(visited, expected);
 }
 
@@ -91,7 +92,7 @@ TEST_F(EditorWindowTest, SaveTurnsDoubleQuotesIntoApostrophesInEveryField) {
   EXPECT_EQ(editor.Headword(), ansi("Синдром 'X'"));
   EXPECT_EQ(editor.Origin(), ansi("лат. 'x'"));
   EXPECT_EQ(editor.Description(), ansi("'Текст'\r\nещё"));
-  EXPECT_EQ(editor.LabeledEdit1->text(), QStringLiteral("Синдром 'X'"));
+  EXPECT_EQ(testing_support::LabeledEdit1(editor)->text(), QStringLiteral("Синдром 'X'"));
 }
 
 TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) {
@@ -128,11 +129,11 @@ TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) 
     const EditorResult result = Run(editor, [&](TForm5& shown) {
       EditorScript::Save(c.headword, c.origin, c.description)(shown);
       EXPECT_TRUE(shown.isVisible()) << c.name;
-      kept = {shown.LabeledEdit1->text(), shown.LabeledEdit2->text(), shown.Memo1->toPlainText()};
+      kept = {testing_support::LabeledEdit1(shown)->text(), testing_support::LabeledEdit2(shown)->text(), testing_support::Memo1(shown)->toPlainText()};
       if (auto* field = qobject_cast<QLineEdit*>(shown.focusWidget())) selected = field->selectedText();
-      if (shown.focusWidget() == shown.Memo1) selected = shown.Memo1->textCursor().selectedText();
+      if (shown.focusWidget() == testing_support::Memo1(shown)) selected = testing_support::Memo1(shown)->textCursor().selectedText();
       focused = shown.focusWidget();
-      shown.Button2->click();
+      testing_support::Button2(shown)->click();
     });
     EXPECT_EQ(result, EditorResult::Cancel) << c.name;
     EXPECT_EQ(kept, (QStringList{QString::fromUtf8(c.headword), QString::fromUtf8(c.origin),
@@ -144,7 +145,7 @@ TEST_F(EditorWindowTest, SaveKeepsTheEditorOpenWithTheTextWhenItCannotBeStored) 
     if (!c.selected.isEmpty()) {
       EXPECT_EQ(selected, c.selected) << c.name;
     }
-    const QWidget* fields[] = {editor.LabeledEdit1, editor.LabeledEdit2, editor.Memo1};
+    const QWidget* fields[] = {testing_support::LabeledEdit1(editor), testing_support::LabeledEdit2(editor), testing_support::Memo1(editor)};
     EXPECT_EQ(focused, fields[c.focused]) << c.name;
   }
 }
@@ -155,8 +156,8 @@ TEST_F(EditorWindowTest, OnceCorrectedTheSameEditorSaves) {
   const EditorResult result = Run(editor, [](TForm5& shown) {
     EditorScript::Save("Термин ✓", "", "описание")(shown);
     ASSERT_TRUE(shown.isVisible());
-    shown.LabeledEdit1->setText(QStringLiteral("Термин"));
-    shown.Button1->click();
+    testing_support::LabeledEdit1(shown)->setText(QStringLiteral("Термин"));
+    testing_support::Button1(shown)->click();
   });
   EXPECT_EQ(result, EditorResult::Ok);
   EXPECT_EQ(boxes.Shown().size(), 1u);
@@ -181,12 +182,12 @@ TEST_F(EditorWindowTest, EnterInTheDescriptionStartsALineAndInTheHeadwordSaves) 
   TForm5 editor(handbook_);
   editor.SetFields(ansi("Гастрит"), "", ansi("один"));
   const EditorResult result = Run(editor, [](TForm5& shown) {
-    shown.Memo1->setFocus();
-    shown.Memo1->moveCursor(QTextCursor::End);
-    PressKey(shown.Memo1, Qt::Key_Return);
+    testing_support::Memo1(shown)->setFocus();
+    testing_support::Memo1(shown)->moveCursor(QTextCursor::End);
+    PressKey(testing_support::Memo1(shown), Qt::Key_Return);
     EXPECT_TRUE(shown.isVisible());
-    shown.LabeledEdit1->setFocus();
-    PressKey(shown.LabeledEdit1, Qt::Key_Return);
+    testing_support::LabeledEdit1(shown)->setFocus();
+    PressKey(testing_support::LabeledEdit1(shown), Qt::Key_Return);
   });
   EXPECT_EQ(result, EditorResult::Ok);
   EXPECT_EQ(editor.Description(), ansi("один\r\n"));
@@ -195,14 +196,14 @@ TEST_F(EditorWindowTest, EnterInTheDescriptionStartsALineAndInTheHeadwordSaves) 
 TEST_F(EditorWindowTest, StoredLineBreaksComeBackUnchanged) {
   TForm5 editor(handbook_);
   editor.SetFields(ansi("Гастрит"), "", ansi("один\r\nдва\r\n\r\nтри"));
-  EXPECT_EQ(editor.Memo1->blockCount(), 4);
+  EXPECT_EQ(testing_support::Memo1(editor)->blockCount(), 4);
   EXPECT_EQ(editor.Description(), ansi("один\r\nдва\r\n\r\nтри"));
 }
 
 TEST_F(EditorWindowTest, FocusStartsInTheHeadword) {
   TForm5 editor(handbook_);
   Run(editor, [](TForm5& shown) {
-    shown.Memo1->setFocus();
+    testing_support::Memo1(shown)->setFocus();
     shown.reject();
   });
   QWidget* focused = nullptr;
@@ -210,7 +211,7 @@ TEST_F(EditorWindowTest, FocusStartsInTheHeadword) {
     focused = shown.focusWidget();
     shown.reject();
   });
-  EXPECT_EQ(focused, editor.LabeledEdit1);
+  EXPECT_EQ(focused, testing_support::LabeledEdit1(editor));
 }
 
 TEST_F(EditorWindowTest, PlacementSurvivesARestart) {

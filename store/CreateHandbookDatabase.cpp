@@ -25,6 +25,13 @@ std::string ReadFile(const std::filesystem::path& file) {
   return content.str();
 }
 
+// Each script's text and the name its errors give.
+std::vector<std::pair<std::string, std::string>> ReadScripts(const std::vector<std::filesystem::path>& scripts) {
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (const auto& script : scripts) texts.emplace_back(ReadFile(script), script.filename().string());
+  return texts;
+}
+
 void SwitchOnForcedWrites(const std::filesystem::path& file) {
   const std::vector<unsigned char> parameters = fb::ForcedWritesParameters();
   Firebird::IAttachment* attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
@@ -55,10 +62,8 @@ void MoveKeyGeneratorPastKeys(Database& database) {
   database.Commit();
 }
 
-void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
-          const std::vector<std::pair<std::string, std::string>>& dataScripts,
-          const std::vector<std::string>& dataLinesUtf8) {
-  RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
+void LoadData(Database& database, const std::vector<std::pair<std::string, std::string>>& dataScripts,
+              const std::vector<std::string>& dataLinesUtf8) {
   for (const auto& [content, origin] : dataScripts) {
     RunData(database, SplitDataScript(content, origin), origin);
   }
@@ -66,6 +71,13 @@ void Fill(Database& database, const std::string& schemaUtf8, const std::string& 
   for (const std::string& line : dataLinesUtf8) lines += line + "\n";
   RunData(database, SplitDataScript(lines, "data line"), "data line");
   MoveKeyGeneratorPastKeys(database);
+}
+
+void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
+          const std::vector<std::pair<std::string, std::string>>& dataScripts,
+          const std::vector<std::string>& dataLinesUtf8) {
+  RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
+  LoadData(database, dataScripts, dataLinesUtf8);
   database.Close();
   SwitchOnForcedWrites(database.DatabaseName());
 }
@@ -96,9 +108,7 @@ void CreateHandbookDatabase(const std::filesystem::path& databaseFile,
                             const std::filesystem::path& schemaScript,
                             const std::vector<std::filesystem::path>& dataScripts) {
   const std::string schema = ReadFile(schemaScript);
-  std::vector<std::pair<std::string, std::string>> data;
-  for (const auto& script : dataScripts) data.emplace_back(ReadFile(script), script.filename().string());
-  Create(databaseFile, schema, schemaScript.filename().string(), data, {});
+  Create(databaseFile, schema, schemaScript.filename().string(), ReadScripts(dataScripts), {});
 }
 
 void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
@@ -110,6 +120,23 @@ void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
     data.emplace_back(dataScriptsUtf8[i], "data script " + std::to_string(i + 1));
   }
   Create(databaseFile, schemaUtf8, "schema", data, dataLinesUtf8);
+}
+
+void LoadHandbookData(const std::filesystem::path& databaseFile,
+                      const std::vector<std::filesystem::path>& dataScripts,
+                      const std::vector<std::string>& dataLinesUtf8) {
+  const std::vector<std::pair<std::string, std::string>> data = ReadScripts(dataScripts);
+  Database database;
+  database.Open(databaseFile.string());
+  try {
+    LoadData(database, data, dataLinesUtf8);
+  } catch (...) {
+    // Closing would commit the failing script's statements so far.
+    database.Rollback();
+    database.Close();
+    throw;
+  }
+  database.Close();
 }
 
 }  // namespace store

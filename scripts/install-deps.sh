@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev
+  python3
   xvfb xauth fonts-dejavu-core
 )
 

@@ -7,6 +7,7 @@
 
 #include "app/HandbookApplication.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
 #include "cards/TForm5.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   app::HandbookApplication application(argc, argv);
+  app::InstallQtTranslations();
   app::QtMessageBoxes boxes;
   platform::InstallMessageBoxes(&boxes);
   text::SetMessageSink([](const std::string& message) { platform::Boxes().ShowMessage(message); });

@@ -25,13 +25,6 @@ std::string ReadFile(const std::filesystem::path& file) {
   return content.str();
 }
 
-// Each script's text and the name its errors give.
-std::vector<std::pair<std::string, std::string>> ReadScripts(const std::vector<std::filesystem::path>& scripts) {
-  std::vector<std::pair<std::string, std::string>> texts;
-  for (const auto& script : scripts) texts.emplace_back(ReadFile(script), script.filename().string());
-  return texts;
-}
-
 void SwitchOnForcedWrites(const std::filesystem::path& file) {
   const std::vector<unsigned char> parameters = fb::ForcedWritesParameters();
   Firebird::IAttachment* attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
@@ -108,7 +101,9 @@ void CreateHandbookDatabase(const std::filesystem::path& databaseFile,
                             const std::filesystem::path& schemaScript,
                             const std::vector<std::filesystem::path>& dataScripts) {
   const std::string schema = ReadFile(schemaScript);
-  Create(databaseFile, schema, schemaScript.filename().string(), ReadScripts(dataScripts), {});
+  std::vector<std::pair<std::string, std::string>> data;
+  for (const auto& script : dataScripts) data.emplace_back(ReadFile(script), script.filename().string());
+  Create(databaseFile, schema, schemaScript.filename().string(), data, {});
 }
 
 void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
@@ -122,16 +117,13 @@ void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
   Create(databaseFile, schemaUtf8, "schema", data, dataLinesUtf8);
 }
 
-void LoadHandbookData(const std::filesystem::path& databaseFile,
-                      const std::vector<std::filesystem::path>& dataScripts,
-                      const std::vector<std::string>& dataLinesUtf8) {
-  const std::vector<std::pair<std::string, std::string>> data = ReadScripts(dataScripts);
+void LoadHandbookData(const std::filesystem::path& databaseFile, const std::vector<std::string>& dataLinesUtf8) {
   Database database;
   database.Open(databaseFile.string());
   try {
-    LoadData(database, data, dataLinesUtf8);
+    LoadData(database, {}, dataLinesUtf8);
   } catch (...) {
-    // Closing would commit the failing script's statements so far.
+    // Closing would commit the lines before the failing one.
     database.Rollback();
     database.Close();
     throw;

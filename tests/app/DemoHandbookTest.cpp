@@ -44,8 +44,7 @@ std::string MiddlePiece(std::string_view s, std::size_t length) {
 class DemoHandbookTest : public SearchWindowTest {
  protected:
   void SetUp() override {
-    testing_support::MakeHandbookDatabase(dir_, {}, "DB/HANDBOOK.GDB",
-                                          {testing_support::DatabaseSourceFolder() / "demo.sql"});
+    testing_support::MakeDemoHandbookDatabase(dir_, "DB/HANDBOOK.GDB");
     StartSearching({});
   }
 

@@ -122,7 +122,7 @@ TEST(CreateDatabaseTest, BadDataNamesItsLineAndLeavesNoFile) {
 TEST(CreateDatabaseTest, LoadingBadDataIntoACopyStoresNothing) {
   testing_support::TempDir dir;
   const fs::path file = testing_support::MakeHandbookDatabase(dir);
-  EXPECT_THROW(LoadHandbookData(file, {}, {SectionLine(0, "Общие термины"), SectionLine(0, "again")}),
+  EXPECT_THROW(LoadHandbookData(file, {SectionLine(0, "Общие термины"), SectionLine(0, "again")}),
                DatabaseError);
   Database database;
   database.Open(file.string());

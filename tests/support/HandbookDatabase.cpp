@@ -22,18 +22,23 @@ std::filesystem::path DatabaseSourceFolder() {
 }
 
 std::filesystem::path MakeHandbookDatabase(const TempDir& dir, const std::vector<std::string>& dataLines,
-                                           const std::string& fileName,
-                                           const std::vector<std::filesystem::path>& dataScripts) {
+                                           const std::string& fileName) {
   const std::filesystem::path file = NewFile(dir, fileName);
   // Copying the file takes a hundredth of the time running the schema takes.
   std::filesystem::copy_file(HANDBOOK_SCHEMA_DATABASE, file);
   try {
-    store::LoadHandbookData(file, dataScripts, dataLines);
+    store::LoadHandbookData(file, dataLines);
   } catch (...) {
     std::error_code error;
     std::filesystem::remove(file, error);
     throw;
   }
+  return file;
+}
+
+std::filesystem::path MakeDemoHandbookDatabase(const TempDir& dir, const std::string& fileName) {
+  const std::filesystem::path file = NewFile(dir, fileName);
+  std::filesystem::copy_file(HANDBOOK_DEMO_DATABASE, file);
   return file;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/HandbookApplication.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
 #include "app/TerminationWatch.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   core::Handbook handbook(platform::ProgramFolder().string());
 
   app::HandbookApplication application(argc, argv);
+  app::InstallQtTranslations();
   app::QtMessageBoxes boxes;
   platform::InstallMessageBoxes(&boxes);
   text::SetMessageSink([](const std::string& message) { platform::Boxes().ShowMessage(message); });

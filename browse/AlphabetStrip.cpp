@@ -34,7 +34,7 @@ AlphabetStrip::AlphabetStrip(QWidget* parent) : QLineEdit(parent) {
   colours.setColor(QPalette::Text, QColor(0xFF, 0x75, 0x00));
   setPalette(colours);
 
-  QFont letters("MS Sans Serif");
+  QFont letters(QStringLiteral("MS Sans Serif"));
   letters.setStyleHint(QFont::SansSerif);
   letters.setPixelSize(kFontPixelSize);
   setFont(letters);

@@ -9,11 +9,6 @@
 #include "widgets/CollapsibleBarItem.h"
 
 namespace browse {
-namespace {
-
-constexpr const char* kSelectSectionName = "select section_name from sections where section_uid = %d";
-
-}  // namespace
 
 void ListSection(store::Query& termList, std::int32_t section) {
   termList.SetSQL(text::Format(store::statements::SelectSectionTerms, {section}));
@@ -25,7 +20,7 @@ std::optional<std::string> SectionHeader(const widgets::CollapsibleBar& category
   if (section >= 0 && section < categoryBar.ItemCount())
     return platform::FromQString(categoryBar.Item(section).text());
   store::Query lookup(database);
-  lookup.SetSQL(text::Format(kSelectSectionName, {section}));
+  lookup.SetSQL(text::Format(store::statements::SelectSectionName, {section}));
   lookup.Open();
   if (lookup.RecordCount() == 0) return std::nullopt;
   return text::TrimTrailingBlanks(lookup.FieldByName("SECTION_NAME").AsView());

@@ -19,7 +19,9 @@ QString GroupName(std::string_view section) {
   return group;
 }
 
-QString Key(std::string_view section, std::string_view name) { return GroupName(section) + '/' + ToQString(name); }
+QString Key(std::string_view section, std::string_view name) {
+  return GroupName(section) + QLatin1Char('/') + ToQString(name);
+}
 
 std::string Describe(std::string_view section, std::string_view name) {
   return std::string(section) + '\\' + std::string(name);

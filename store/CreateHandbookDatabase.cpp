@@ -55,10 +55,8 @@ void MoveKeyGeneratorPastKeys(Database& database) {
   database.Commit();
 }
 
-void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
-          const std::vector<std::pair<std::string, std::string>>& dataScripts,
-          const std::vector<std::string>& dataLinesUtf8) {
-  RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
+void LoadData(Database& database, const std::vector<std::pair<std::string, std::string>>& dataScripts,
+              const std::vector<std::string>& dataLinesUtf8) {
   for (const auto& [content, origin] : dataScripts) {
     RunData(database, SplitDataScript(content, origin), origin);
   }
@@ -66,6 +64,13 @@ void Fill(Database& database, const std::string& schemaUtf8, const std::string& 
   for (const std::string& line : dataLinesUtf8) lines += line + "\n";
   RunData(database, SplitDataScript(lines, "data line"), "data line");
   MoveKeyGeneratorPastKeys(database);
+}
+
+void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
+          const std::vector<std::pair<std::string, std::string>>& dataScripts,
+          const std::vector<std::string>& dataLinesUtf8) {
+  RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
+  LoadData(database, dataScripts, dataLinesUtf8);
   database.Close();
   SwitchOnForcedWrites(database.DatabaseName());
 }
@@ -110,6 +115,20 @@ void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
     data.emplace_back(dataScriptsUtf8[i], "data script " + std::to_string(i + 1));
   }
   Create(databaseFile, schemaUtf8, "schema", data, dataLinesUtf8);
+}
+
+void LoadHandbookData(const std::filesystem::path& databaseFile, const std::vector<std::string>& dataLinesUtf8) {
+  Database database;
+  database.Open(databaseFile.string());
+  try {
+    LoadData(database, {}, dataLinesUtf8);
+  } catch (...) {
+    // Closing would commit the lines before the failing one.
+    database.Rollback();
+    database.Close();
+    throw;
+  }
+  database.Close();
 }
 
 }  // namespace store

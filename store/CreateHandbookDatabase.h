@@ -22,4 +22,9 @@ void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
                                     const std::vector<std::string>& dataScriptsUtf8,
                                     const std::vector<std::string>& dataLinesUtf8 = {});
 
+// Loads data lines into an existing handbook database (a copy of a fresh one, say), with the same
+// rules and the same key generator step as above. On an error the lines are rolled back; the file
+// stays, for the caller to remove.
+void LoadHandbookData(const std::filesystem::path& databaseFile, const std::vector<std::string>& dataLinesUtf8);
+
 }  // namespace store

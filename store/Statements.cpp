@@ -24,6 +24,7 @@ const std::vector<CatalogueEntry>& Catalogue() {
       {18, "UpdateProducerTerm", UpdateProducerTerm},
       {19, "SelectTermByHeadword", SelectTermByHeadword},
       {0, "InsertTermRow", InsertTermRow},
+      {0, "SelectSectionName", SelectSectionName},
   };
   return entries;
 }

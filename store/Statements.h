@@ -13,6 +13,9 @@ inline constexpr std::string_view SelectFirstSectionTerms =
     "select * from EUPHEMIZMS where section_uid = 0 order by EUPHEMIZM";
 inline constexpr std::string_view SelectSectionTerms =
     "select * from EUPHEMIZMS where section_uid = %d order by EUPHEMIZM";
+// A category's name when the category bar has no item for it.
+inline constexpr std::string_view SelectSectionName =
+    "select section_name from sections where section_uid = %d";
 inline constexpr std::string_view SearchTerms =
     "select * from EUPHEMIZMS where upper(EUPHEMIZM collate PXW_CYRL) like \"%%%s%%\" or "
     "upper(ETIOLOGY collate PXW_CYRL) like \"%%%s%%\" order by EUPHEMIZM";
@@ -72,7 +75,7 @@ inline constexpr std::string_view SelectTermByHeadword =
     "select * from EUPHEMIZMS where upper(EUPHEMIZM collate PXW_CYRL) = \"%s\"";
 
 struct CatalogueEntry {
-  int number;  // 1 to 19; 0 for the update object's insert statement
+  int number;  // 1 to 19; 0 for the update object's insert statement and the section-name look-up
   std::string_view name;
   std::string_view text;
 };

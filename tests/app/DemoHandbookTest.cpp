@@ -10,7 +10,6 @@
 
 #include "browse/AlphabetLetter.h"
 #include "browse/TermGrid.h"
-#include "store/CreateHandbookDatabase.h"
 #include "store/Query.h"
 #include "tests/app/SearchWindowFixture.h"
 #include "text/AnsiCase.h"
@@ -45,9 +44,7 @@ std::string MiddlePiece(std::string_view s, std::size_t length) {
 class DemoHandbookTest : public SearchWindowTest {
  protected:
   void SetUp() override {
-    const std::filesystem::path source = testing_support::DatabaseSourceFolder();
-    std::filesystem::create_directories(dir_.path() / "DB");
-    store::CreateHandbookDatabase(DatabaseFile(), source / "schema.sql", {source / "demo.sql"});
+    testing_support::MakeDemoHandbookDatabase(dir_, "DB/HANDBOOK.GDB");
     StartSearching({});
   }
 

@@ -73,6 +73,23 @@ TEST(CreateDatabaseTest, TheMakerMakesANewFileAndNeverOverwritesOne) {
   EXPECT_EQ(Count(database, "select count(*) from EUPHEMIZMS where EUPH_UID = 7"), 1);
 }
 
+// The two ways to a handbook with data: running the schema, and loading into a copy of the empty
+// handbook the build made.
+struct Way {
+  const char* name;
+  fs::path (*make)(const testing_support::TempDir&, const std::vector<std::string>&);
+};
+const Way kWays[] = {
+    {"from the schema",
+     [](const testing_support::TempDir& dir, const std::vector<std::string>& lines) {
+       return testing_support::CreateHandbookDatabaseFromSchema(dir, lines);
+     }},
+    {"into a copy",
+     [](const testing_support::TempDir& dir, const std::vector<std::string>& lines) {
+       return testing_support::MakeHandbookDatabase(dir, lines);
+     }},
+};
+
 TEST(CreateDatabaseTest, BadDataNamesItsLineAndLeavesNoFile) {
   struct Case {
     std::string secondLine;
@@ -84,29 +101,45 @@ TEST(CreateDatabaseTest, BadDataNamesItsLineAndLeavesNoFile) {
       {"insert into SECTIONS (SECTION_UID, NO_SUCH) values (1, \"a\");", "NO_SUCH"},
       {SectionLine(0, "again"), "PRIMARY or UNIQUE KEY"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.secondLine);
-    testing_support::TempDir dir;
-    try {
-      testing_support::MakeHandbookDatabase(dir, {SectionLine(0, "Общие термины"), c.secondLine});
-      ADD_FAILURE() << "made";
-    } catch (const DatabaseError& error) {
-      const std::string message = text::Cp1251ToUtf8(error.what());
-      EXPECT_NE(message.find(c.message), std::string::npos) << message;
-      EXPECT_NE(message.find("line 2"), std::string::npos) << message;
+  for (const Way& way : kWays) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(way.name) + ": " + c.secondLine);
+      testing_support::TempDir dir;
+      try {
+        way.make(dir, {SectionLine(0, "Общие термины"), c.secondLine});
+        ADD_FAILURE() << "made";
+      } catch (const DatabaseError& error) {
+        const std::string message = text::Cp1251ToUtf8(error.what());
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_NE(message.find("line 2"), std::string::npos) << message;
+      }
+      EXPECT_FALSE(fs::exists(dir.path() / "HANDBOOK.GDB"));
     }
-    EXPECT_FALSE(fs::exists(dir.path() / "HANDBOOK.GDB"));
   }
 }
 
-TEST(CreateDatabaseTest, LocalKeysStartPastTheLoadedOnes) {
+// A failing line takes the lines before it along: the copy is left as empty as it came.
+TEST(CreateDatabaseTest, LoadingBadDataIntoACopyStoresNothing) {
   testing_support::TempDir dir;
-  const auto file = testing_support::MakeHandbookDatabase(
-      dir, {TermLine(500, "A", "", "x", 0), TermLine(20, "B", "", "y", 0)});
+  const fs::path file = testing_support::MakeHandbookDatabase(dir);
+  EXPECT_THROW(LoadHandbookData(file, {SectionLine(0, "Общие термины"), SectionLine(0, "again")}),
+               DatabaseError);
   Database database;
   database.Open(file.string());
-  Execute(database, "insert into EUPHEMIZMS (EUPHEMIZM, SECTION_UID) values (\"C\", 0)");
-  EXPECT_EQ(store_testing::FirstValue(database, "select EUPH_UID from EUPHEMIZMS where EUPHEMIZM = \"C\""), "501");
+  EXPECT_EQ(Count(database, "select count(*) from SECTIONS"), 0);
+}
+
+TEST(CreateDatabaseTest, LocalKeysStartPastTheLoadedOnes) {
+  for (const Way& way : kWays) {
+    SCOPED_TRACE(way.name);
+    testing_support::TempDir dir;
+    const auto file = way.make(dir, {TermLine(500, "A", "", "x", 0), TermLine(20, "B", "", "y", 0)});
+    Database database;
+    database.Open(file.string());
+    Execute(database, "insert into EUPHEMIZMS (EUPHEMIZM, SECTION_UID) values (\"C\", 0)");
+    EXPECT_EQ(store_testing::FirstValue(database, "select EUPH_UID from EUPHEMIZMS where EUPHEMIZM = \"C\""),
+              "501");
+  }
 }
 
 TEST(CreateDatabaseTest, TheDemoHandbookLoads) {
@@ -129,7 +162,8 @@ TEST(CreateDatabaseTest, TheDemoHandbookLoads) {
 TEST(CreateDatabaseTest, CyrillicFoldersWorkWhateverTheLocale) {
   std::setlocale(LC_ALL, "C");
   testing_support::TempDir dir;
-  const auto file = testing_support::MakeHandbookDatabase(dir, {SectionLine(0, "Общие")}, "Документы/DB/HANDBOOK.GDB");
+  const auto file = testing_support::CreateHandbookDatabaseFromSchema(dir, {SectionLine(0, "Общие")},
+                                                                      "Документы/DB/HANDBOOK.GDB");
   Database database;
   database.Open(file.string());
   EXPECT_EQ(Count(database, "select count(*) from SECTIONS"), 1);

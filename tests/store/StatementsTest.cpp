@@ -74,6 +74,10 @@ TEST_F(StatementsTest, EveryStatementRunsAgainstTheSchema) {
   EXPECT_EQ(Open(2), 1);
   EXPECT_EQ(Open(3, {1}), 2);
   EXPECT_EQ(query_.FieldByName("EUPHEMIZM").AsString(), ansi("гастрит"));
+  query_.SetSQL(text::Format(statements::SelectSectionName, {1}));
+  query_.Open();
+  EXPECT_EQ(query_.RecordCount(), 1);
+  EXPECT_EQ(query_.FieldByName("SECTION_NAME").AsString(), ansi("Гастроэнтерология"));
 
   // The search upper-cases Cyrillic under PXW_CYRL, in the headword and in the origin.
   EXPECT_EQ(Open(4, {ansi("ГАСТР"), ansi("ГАСТР")}), 1);
@@ -149,7 +153,7 @@ TEST_F(StatementsTest, ARawDoubleQuoteEndsTheLiteralEarly) {
 }
 
 TEST(StatementCatalogueTest, TextsAreTheDocumentedOnes) {
-  EXPECT_EQ(statements::Catalogue().size(), 20u);
+  EXPECT_EQ(statements::Catalogue().size(), 21u);
   EXPECT_EQ(statements::SearchTerms,
             "select * from EUPHEMIZMS where upper(EUPHEMIZM collate PXW_CYRL) like \"%%%s%%\" or "
             "upper(ETIOLOGY collate PXW_CYRL) like \"%%%s%%\" order by EUPHEMIZM");

@@ -1,7 +1,7 @@
 #pragma once
 // A private Firebird server for tests: its own configuration, security database (user SYSDBA with
 // the handbook's password) and lock folder, listening on a free port of 127.0.0.1 only.
-// Stopped (SIGTERM, then SIGKILL after 10 s) and removed on destruction.
+// Stopped (SIGTERM, then SIGKILL after 1 s) and removed on destruction.
 #include <sys/types.h>
 
 #include <filesystem>

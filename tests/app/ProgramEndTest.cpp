@@ -15,6 +15,7 @@
 #include "store/Query.h"
 #include "tests/support/HandbookDatabase.h"
 #include "tests/support/HandbookLines.h"
+#include "tests/support/Processes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -29,16 +30,6 @@ bool HoldsFile(pid_t pid, const fs::path& file) {
     if (fs::read_symlink(entry.path(), error) == file) return true;
   }
   return false;
-}
-
-// The exit status, or -1 while it still runs after `patience`.
-int WaitForExit(pid_t pid, std::chrono::milliseconds patience) {
-  for (auto waited = 0ms; waited < patience; waited += 20ms) {
-    int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::this_thread::sleep_for(20ms);
-  }
-  return -1;
 }
 
 class ProgramEndTest : public ::testing::TestWithParam<int> {
@@ -73,19 +64,13 @@ TEST_P(ProgramEndTest, TheSignalEndsTheProgramWhichLeavesTheHandbookWhole) {
   const pid_t pid = Launch();
   ASSERT_GT(pid, 0);
   bool open = false;
-  for (int i = 0; i < 1000 && !open && WaitForExit(pid, 0ms) == -1; ++i) {
+  for (int i = 0; i < 1000 && !open && testing_support::ExitCodeWithin(pid, 0ms) == -1; ++i) {
     open = HoldsFile(pid, database_);
     if (!open) std::this_thread::sleep_for(20ms);
   }
   ASSERT_TRUE(open) << "the program did not open its handbook";
 
-  kill(pid, GetParam());
-  const int status = WaitForExit(pid, 30s);
-  if (status == -1) {
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-  }
-  EXPECT_EQ(status, 0) << "signal " << GetParam() << ": the program must end as its own \"Выход\" does";
+  EXPECT_EQ(testing_support::EndProcess(pid, GetParam(), 30s), 0) << "signal " << GetParam() << ": the program must end as its own \"Выход\" does";
 
   store::Database reopened;
   ASSERT_NO_THROW(reopened.Open(database_.string())) << "the program left its handbook locked";

@@ -1,5 +1,7 @@
 #include "tests/desktop/DesktopSession.h"
 
+#include "tests/support/Processes.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -24,17 +26,6 @@ pid_t Spawn(const char* const* argv, int displayPipe = -1) {
     _exit(127);
   }
   return child;
-}
-
-void Stop(pid_t child) {
-  if (child <= 0) return;
-  kill(child, SIGTERM);
-  for (int i = 0; i < 100; ++i) {
-    if (waitpid(child, nullptr, WNOHANG) == child) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
 }
 
 }  // namespace
@@ -74,8 +65,8 @@ DesktopSession::DesktopSession() {
 }
 
 DesktopSession::~DesktopSession() {
-  Stop(windowManager_);
-  Stop(server_);
+  for (const pid_t child : {windowManager_, server_})
+    if (child > 0) testing_support::EndProcess(child, SIGTERM, std::chrono::seconds(2));
 }
 
 }  // namespace desktop_testing

@@ -1,5 +1,7 @@
 #include "tests/store/ChildProcess.h"
 
+#include "tests/support/Processes.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,8 +13,6 @@
 #include <stdexcept>
 #include <thread>
 #include <utility>
-
-extern char** environ;
 
 namespace store_testing {
 namespace {
@@ -28,19 +28,13 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const std:
     close(in[0]), close(in[1]);
     throw std::runtime_error("no pipe");
   }
-  std::vector<std::string> env = environment;
-  for (char** e = environ; *e; ++e) env.emplace_back(*e);
-  std::vector<char*> argv, envp;
-  for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-  envp.push_back(nullptr);
+  const testing_support::SpawnArguments spawn(arguments, environment);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, in[0], 0);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  const int error = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
+  const int error = posix_spawn(&pid_, spawn.Argv()[0], &actions, nullptr, spawn.Argv(), spawn.Envp());
   posix_spawn_file_actions_destroy(&actions);
   close(in[0]);
   close(out[1]);
@@ -85,19 +79,8 @@ int ChildProcess::Wait() {
   if (pid_ < 0) return exitCode_;
   close(input_);
   close(output_);
-  int status = 0;
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::seconds(10);
-  while (waitpid(pid_, &status, WNOHANG) == 0) {
-    if (Clock::now() > deadline) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  exitCode_ = testing_support::EndProcess(pid_, 0, std::chrono::seconds(10));
   pid_ = -1;
-  exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return exitCode_;
 }
 

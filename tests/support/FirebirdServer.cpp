@@ -1,5 +1,7 @@
 #include "tests/support/FirebirdServer.h"
 
+#include "tests/support/Processes.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -15,8 +17,6 @@
 #include <stdexcept>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace testing_support {
 namespace {
@@ -56,13 +56,7 @@ std::string ReadAll(const fs::path& file) {
 // Runs a program with extra environment entries; output goes to `log`. Returns its pid.
 pid_t Spawn(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
             const fs::path& log, const fs::path& input = "/dev/null") {
-  std::vector<std::string> env = environment;
-  for (char** e = environ; *e; ++e) env.emplace_back(*e);
-  std::vector<char*> argv, envp;
-  for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-  envp.push_back(nullptr);
+  const SpawnArguments spawn(arguments, environment);
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -70,7 +64,7 @@ pid_t Spawn(const std::vector<std::string>& arguments, const std::vector<std::st
   posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
   posix_spawn_file_actions_adddup2(&actions, 1, 2);
   pid_t pid = -1;
-  const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  const int error = posix_spawn(&pid, spawn.Argv()[0], &actions, nullptr, spawn.Argv(), spawn.Envp());
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) throw std::runtime_error("cannot start " + arguments[0]);
   return pid;
@@ -175,19 +169,9 @@ bool FirebirdServer::Start() {
 
 void FirebirdServer::Stop() {
   if (pid_ <= 0) return;
-  kill(pid_, SIGTERM);
   // Usually gone in a fifth of a second; now and then, with nothing attached, its shutdown waits
   // ten seconds for itself. Its files are thrown away, so it need not end cleanly.
-  const auto deadline = std::chrono::steady_clock::now() + 1s;
-  int status = 0;
-  while (waitpid(pid_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-      break;
-    }
-    std::this_thread::sleep_for(20ms);
-  }
+  EndProcess(pid_, SIGTERM, 1s);
   pid_ = -1;
 }
 

@@ -39,11 +39,17 @@ class TForm4 : public QWidget {
   // Checked state, caption and picture of the toggle together.
   void SetToggle(bool on);
 
+  // "Найти выделенное": the selected word looked up among the headwords, shown here.
   void Action1Execute();
+  // The toggle flipped: its caption and picture follow.
   void Action2Execute();
+  // "Копировать": the selection to the clipboard.
   void Action3Execute();
+  // "Копировать всё": the whole article to the clipboard, the reader's place kept.
   void Action4Execute();
+  // "Редактировать статью": this card's article in the editor.
   void Action5Execute();
+  // A "См." reference: the referenced headword shown in this card.
   void HTMLViewer1HotSpotClick(const std::string& src, bool& handled);
 
  protected:

@@ -18,9 +18,7 @@ Handbook::~Handbook() = default;
 void Handbook::OpenDatabase() {
   // The client library takes SIGINT and SIGTERM on its first attach, successful or not, and would
   // shut the attachment down underneath the program; the program ends on them itself.
-  struct ReclaimSignals {
-    ~ReclaimSignals() { platform::ReclaimTerminationSignals(); }
-  } reclaim;
+  const platform::TerminationSignalsHeld held;
   store::OpenHandbookDatabase(IBDatabase1, programFolder_);
 }
 

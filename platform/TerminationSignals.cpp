@@ -6,6 +6,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -62,8 +63,17 @@ void CatchTerminationSignals(std::function<void()> onSignal) {
   SetHandlers(NoteSignal);
 }
 
-void ReclaimTerminationSignals() {
+TerminationSignalsHeld::TerminationSignalsHeld() {
+  sigset_t held;
+  sigemptyset(&held);
+  for (const int signal : kSignals) sigaddset(&held, signal);
+  // Threads started meanwhile keep them blocked, so later they reach the main thread only.
+  pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+TerminationSignalsHeld::~TerminationSignalsHeld() {
   if (catcher) SetHandlers(NoteSignal);
+  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
 void ReleaseTerminationSignals() {

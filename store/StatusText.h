@@ -14,8 +14,6 @@
 
 namespace store {
 
-bool IsMultibyteUtf8(std::string_view bytes);
-
 // One string argument of a status, as Windows-1251.
 std::string StatusArgumentText(std::string_view argument);
 

@@ -119,6 +119,17 @@ std::string Utf8ToCp1251(std::string_view utf8) {
   return out;
 }
 
+bool IsMultibyteUtf8(std::string_view bytes) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD itself, well formed
+  bool multibyte = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t start = i;
+    if (NextUtf8(bytes, i) == 0xFFFD && bytes.substr(start, i - start) != kReplacement) return false;
+    multibyte = multibyte || i - start > 1;
+  }
+  return multibyte;
+}
+
 std::u16string Cp1251ToUtf16(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());

@@ -14,6 +14,8 @@ bool HasCp1251Code(char32_t codePoint);
 
 std::string Cp1251ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1251(std::string_view utf8);
+// Well-formed UTF-8 holding at least one character of more than one byte.
+bool IsMultibyteUtf8(std::string_view bytes);
 std::u16string Cp1251ToUtf16(std::string_view bytes);
 std::string Utf16ToCp1251(std::u16string_view utf16);
 

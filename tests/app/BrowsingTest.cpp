@@ -40,7 +40,7 @@ class BrowsingTest : public MainWindowTest {
 };
 
 TEST_F(BrowsingTest, ACategoryClickListsItFromTheTopUnderItsCaption) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   JvXPBarCathegory()->Item(1).click();
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Аритмия"), ansi("Брадикардия"), ansi("Тахикардия")}));
   EXPECT_EQ(Header(), ansi("Кардиология"));
@@ -77,7 +77,7 @@ TEST_F(BrowsingTest, ASectionWithoutAnItemIsListedUnderItsOwnNameWithoutAnError)
 }
 
 TEST_F(BrowsingTest, AListingTheDatabaseRefusesIsShownAndLeavesTheGridEmpty) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   handbook_.IBDatabase1.Close();
   handbook_.IBDatabase1.SetDatabaseName(ProgramFolder() + "DB/GONE.GDB");
   // A real mouse click, so the error takes the road of every event.
@@ -94,7 +94,7 @@ TEST_F(BrowsingTest, AListingTheDatabaseRefusesIsShownAndLeavesTheGridEmpty) {
 }
 
 TEST_F(BrowsingTest, CtrlDeleteAnsweredCancelKeepsTheTerm) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   handbook_.IBQuery2.MoveTo(1);
   boxes_.WillAnswer(MessageAnswer::Cancel);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
@@ -106,7 +106,7 @@ TEST_F(BrowsingTest, CtrlDeleteAnsweredCancelKeepsTheTerm) {
 }
 
 TEST_F(BrowsingTest, CtrlDeleteAnsweredOkDeletesTheTermForGood) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   handbook_.IBQuery2.MoveTo(1);
   boxes_.WillAnswer(MessageAnswer::Ok);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
@@ -121,7 +121,7 @@ TEST_F(BrowsingTest, CtrlDeleteAnsweredOkDeletesTheTermForGood) {
 }
 
 TEST_F(BrowsingTest, DeleteWithoutCtrlAndCtrlDeleteOnAnEmptyListDoNothing) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   PressInGrid(Qt::Key_Delete);
   JvXPBarCathegory()->Item(2).click();
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);
@@ -130,7 +130,7 @@ TEST_F(BrowsingTest, DeleteWithoutCtrlAndCtrlDeleteOnAnEmptyListDoNothing) {
 }
 
 TEST_F(BrowsingTest, ADeleteTheServerRejectsIsShownAndTheTermStays) {
-  app::TForm1& form = Start(Handbook());
+  Start(Handbook());
   handbook_.IBUpdateSQL1.SetDeleteSQL("delete from NO_SUCH_TABLE where EUPH_UID = :OLD_EUPH_UID");
   boxes_.WillAnswer(MessageAnswer::Ok);
   PressInGrid(Qt::Key_Delete, Qt::ControlModifier);

@@ -27,7 +27,7 @@ using testing_support::UrlRecorder;
 
 TEST_F(MainWindowTest, TheLinksOpenTheProducersPagesAndTheLocalPage) {
   unsetenv("KORVAND_PRODUCER_URL");
-  app::TForm1& form = Start({});
+  Start({});
   UrlRecorder browser;
   JvXPBar1()->Item(5).click();
   JvXPBar1()->Item(6).click();

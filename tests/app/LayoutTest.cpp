@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, ManyCategoriesCoverNoControlAndLeaveTheSearchFieldReachab
 }
 
 TEST_F(MainWindowTest, TheActionsBarListsEveryCommandWithItsHint) {
-  app::TForm1& form = Start({});
+  Start({});
   const struct {
     const char* caption;
     const char* hint;

@@ -38,7 +38,7 @@ class SearchTest : public SearchWindowTest {
 };
 
 TEST_F(SearchTest, HitsFromEveryCategoryAreListedAndOpenInTheirOwnCategory) {
-  app::TForm1& form = StartHandbook();
+  StartHandbook();
   Search("КАРД");
   EXPECT_EQ(Entries(), (std::vector<SearchEntry>{{ansi("Брадикардия"), 5},
                                                  {ansi("Кардиалгия"), 3},
@@ -101,7 +101,7 @@ TEST_F(SearchTest, TooShortATextGetsTheMessageAndTheListStays) {
 }
 
 TEST_F(SearchTest, NothingFoundIsAPlainMessageUnlessTheImportAsksForTheEditor) {
-  app::TForm1& form = StartHandbook();
+  StartHandbook();
   Search("кард");
   Search("зуб");
   ASSERT_EQ(boxes_.Shown().size(), 1u);
@@ -187,7 +187,7 @@ TEST_F(SearchTest, AHitDeletedSinceTheSearchOpensNoOtherArticle) {
 }
 
 TEST_F(SearchTest, OpeningTheBarPutsTheFocusInTheFieldAndClosingItKeepsTheEntries) {
-  app::TForm1& form = StartHandbook();
+  StartHandbook();
   Search("кард");
   JvXPBarSearch()->SetCollapsed(true);
   DBGridEh1()->setFocus();
@@ -197,7 +197,7 @@ TEST_F(SearchTest, OpeningTheBarPutsTheFocusInTheFieldAndClosingItKeepsTheEntrie
 }
 
 TEST_F(SearchTest, TheSearchButtonShowsItsPictureCentred) {
-  app::TForm1& form = StartHandbook();
+  StartHandbook();
   EXPECT_EQ(KorSpeedButton1()->size(), QSize(22, 22));
   EXPECT_EQ(KorSpeedButton1()->ImagePosition(), QPoint(3, 3));
 }

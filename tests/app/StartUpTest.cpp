@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, FillsTheBarInSectionOrderAndListsSectionZeroByHeadword) {
 }
 
 TEST_F(MainWindowTest, NoSectionsGiveAnEmptyBarAndSectionZeroIsStillListed) {
-  app::TForm1& form = Start({Term(1, "Анемия", 0), Term(2, "Аритмия", 1)});
+  Start({Term(1, "Анемия", 0), Term(2, "Аритмия", 1)});
   EXPECT_TRUE(boxes_.Shown().empty());
   EXPECT_EQ(JvXPBarCathegory()->ItemCount(), 0);
   EXPECT_EQ(GridHeadwords(), std::vector<std::string>{ansi("Анемия")});

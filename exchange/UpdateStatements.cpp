@@ -1,0 +1,33 @@
+#include "exchange/UpdateStatements.h"
+
+#include "store/Statements.h"
+#include "text/Format.h"
+#include "text/KorStrUtils.h"
+
+namespace exchange {
+
+namespace statements = store::statements;
+
+std::string CategoryLookupStatement(const ProducerCategory& category) {
+  return std::string(statements::SelectSectionByKey) + category.uid;
+}
+
+std::string CategoryChangeStatement(const ProducerCategory& category, const std::optional<std::string>& storedName) {
+  if (!storedName) return text::Format(statements::InsertSection, {category.name, category.uid});
+  if (text::TrimBlanks(*storedName) == category.name) return std::string(statements::KeepSection);
+  return text::Format(statements::UpdateSectionName, {category.name, category.uid});
+}
+
+std::string TermLookupStatement(const ProducerTerm& term) { return std::string(statements::SelectTermByKey) + term.uid; }
+
+std::string TermChangeStatement(const ProducerTerm& term, bool known) {
+  if (known) {
+    return text::Format(statements::UpdateProducerTerm, {term.title, term.etiology, term.description, term.uid});
+  }
+  return text::Format(statements::InsertProducerTerm,
+                      {term.title, term.etiology, term.description, term.sectionUid, term.uid});
+}
+
+std::string FailedUpdateStatementMessage(std::string_view statement) { return std::string(statement); }
+
+}  // namespace exchange

@@ -10,7 +10,9 @@ create table SECTIONS (
   SECTION_NAME varchar(250) collate PXW_CYRL
 );
 
--- EUPH_UID: the producer's number, or one from GEN_EUPH_UID for rows created locally.
+-- EUPH_UID: the producer's number, or one from GEN_EUPH_UID for rows created locally. Local keys
+-- start at 1000000000, above any the producer gives: the maker and the program raise the generator
+-- there (store/LocalKeyRange.h), since an update matches terms by key alone.
 -- DESCRIPTION: the article body, a text blob.
 -- CHANGED: "*" created locally, "+" edited locally, empty or NULL in step with the producer.
 create table EUPHEMIZMS (

@@ -6,16 +6,12 @@
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/FirebirdApi.h"
-#include "store/Query.h"
+#include "store/LocalKeyRange.h"
 #include "store/ScriptRunner.h"
-#include "store/SqlExecutor.h"
 #include "text/Cp1251.h"
 
 namespace store {
 namespace {
-
-// The schema's generator for EUPH_UID.
-constexpr const char* kTermKeyGenerator = "GEN_EUPH_UID";
 
 std::string ReadFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -40,21 +36,6 @@ void SwitchOnForcedWrites(const std::filesystem::path& file) {
   }
 }
 
-// Local inserts take keys from the generator: start it past every key loaded so far.
-void MoveKeyGeneratorPastKeys(Database& database) {
-  Query query(database);
-  query.SetSQL(std::string("select coalesce(max(EUPH_UID), 0) as TOP_KEY, gen_id(") + kTermKeyGenerator +
-               ", 0) as NEXT_KEY from EUPHEMIZMS");
-  query.Open();
-  const std::int32_t top = query.FieldByName("TOP_KEY").AsInteger();
-  if (top <= query.FieldByName("NEXT_KEY").AsInteger()) return;
-  query.Close();
-  SqlExecutor executor(database);
-  executor.SetSQL(std::string("set generator ") + kTermKeyGenerator + " to " + std::to_string(top));
-  executor.ExecQuery();
-  database.Commit();
-}
-
 void LoadData(Database& database, const std::vector<std::pair<std::string, std::string>>& dataScripts,
               const std::vector<std::string>& dataLinesUtf8) {
   for (const auto& [content, origin] : dataScripts) {
@@ -63,7 +44,10 @@ void LoadData(Database& database, const std::vector<std::pair<std::string, std::
   std::string lines;
   for (const std::string& line : dataLinesUtf8) lines += line + "\n";
   RunData(database, SplitDataScript(lines, "data line"), "data line");
-  MoveKeyGeneratorPastKeys(database);
+  // Local inserts take keys from the generator: start it in the local range, past any key loaded
+  // there already.
+  KeepLocalKeysApart(database);
+  MoveLocalKeysPastLoadedOnes(database);
 }
 
 void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,

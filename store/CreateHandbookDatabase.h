@@ -1,7 +1,8 @@
 #pragma once
 // Makes a new handbook database file from the schema script and optional data scripts (UTF-8
 // files, converted to Windows-1251). Refuses to overwrite an existing file. After the data, the
-// term key generator is set past the highest EUPH_UID so local inserts never collide.
+// term key generator is set to the local key range (store/LocalKeyRange.h), past the highest
+// EUPH_UID if that lies in the range already, so local inserts never collide.
 //
 // Schema scripts: statements end with the terminator (";" unless changed by "set term"), comment
 // lines start with "--". Data scripts: one statement a line ending with ";", lines starting with

@@ -9,6 +9,7 @@
 
 #include "store/Database.h"
 #include "store/DatabaseError.h"
+#include "store/LocalKeyRange.h"
 #include "store/Query.h"
 #include "tests/store/StoreTesting.h"
 #include "tests/support/Ansi.h"
@@ -129,16 +130,33 @@ TEST(CreateDatabaseTest, LoadingBadDataIntoACopyStoresNothing) {
   EXPECT_EQ(Count(database, "select count(*) from SECTIONS"), 0);
 }
 
-TEST(CreateDatabaseTest, LocalKeysStartPastTheLoadedOnes) {
+// Local keys start in their own range whatever the producer's keys are, and go past a key that
+// was loaded into that range already.
+TEST(CreateDatabaseTest, LocalKeysStartInTheirOwnRange) {
+  struct Case {
+    std::vector<int> loadedKeys;
+    std::int32_t firstLocalKey;
+  };
+  const Case cases[] = {
+      {{}, kLocalKeyBottom},
+      {{500, 20}, kLocalKeyBottom},
+      {{kLocalKeyBottom - 1}, kLocalKeyBottom},
+      {{kLocalKeyBottom, 20}, kLocalKeyBottom + 1},
+      {{20, kLocalKeyBottom + 5, 500}, kLocalKeyBottom + 6},
+  };
   for (const Way& way : kWays) {
-    SCOPED_TRACE(way.name);
-    testing_support::TempDir dir;
-    const auto file = way.make(dir, {TermLine(500, "A", "", "x", 0), TermLine(20, "B", "", "y", 0)});
-    Database database;
-    database.Open(file.string());
-    Execute(database, "insert into EUPHEMIZMS (EUPHEMIZM, SECTION_UID) values (\"C\", 0)");
-    EXPECT_EQ(store_testing::FirstValue(database, "select EUPH_UID from EUPHEMIZMS where EUPHEMIZM = \"C\""),
-              "501");
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(way.name) + ", loaded keys " + ::testing::PrintToString(c.loadedKeys));
+      testing_support::TempDir dir;
+      std::vector<std::string> lines = {SectionLine(0, "Общие термины")};
+      for (int key : c.loadedKeys) lines.push_back(TermLine(key, "K" + std::to_string(key), "", "x", 0));
+      const auto file = way.make(dir, lines);
+      Database database;
+      database.Open(file.string());
+      Execute(database, "insert into EUPHEMIZMS (EUPHEMIZM, SECTION_UID) values (\"C\", 0)");
+      EXPECT_EQ(store_testing::FirstValue(database, "select EUPH_UID from EUPHEMIZMS where EUPHEMIZM = \"C\""),
+                std::to_string(c.firstLocalKey));
+    }
   }
 }
 
@@ -151,8 +169,9 @@ TEST(CreateDatabaseTest, TheDemoHandbookLoads) {
   EXPECT_GT(Count(database, "select count(*) from EUPHEMIZMS"), 200);
   const int sections = Count(database, "select count(*) from SECTIONS");
   EXPECT_EQ(Count(database, "select max(SECTION_UID) from SECTIONS"), sections - 1);
-  EXPECT_EQ(Count(database, "select gen_id(GEN_EUPH_UID, 0) from rdb$database"),
-            Count(database, "select max(EUPH_UID) from EUPHEMIZMS"));
+  // The producer's keys stay as they are, below the local range, which starts afresh.
+  EXPECT_LT(Count(database, "select max(EUPH_UID) from EUPHEMIZMS"), kLocalKeyBottom);
+  EXPECT_EQ(Count(database, "select gen_id(GEN_EUPH_UID, 0) from rdb$database"), kLocalKeyBottom - 1);
   // Made quickly without waiting for the disk, kept afterwards with synchronous writes.
   EXPECT_EQ(Count(database, "select mon$forced_writes from mon$database"), 1);
   EXPECT_EQ(Count(database, "select mon$sql_dialect from mon$database"), 1);

@@ -6,6 +6,7 @@
 
 #include "store/Database.h"
 #include "store/DatabaseError.h"
+#include "store/LocalKeyRange.h"
 #include "store/Query.h"
 #include "store/QuoteLiteral.h"
 #include "store/SqlExecutor.h"
@@ -84,9 +85,10 @@ TEST_F(StatementsTest, EveryStatementRunsAgainstTheSchema) {
   EXPECT_EQ(Open(4, {ansi("ВОСПОМИН"), ansi("ВОСПОМИН")}), 1);
   EXPECT_EQ(query_.FieldByName("EUPH_UID").AsInteger(), 2);
 
-  // A local insert gets its key from the database, past the producer's keys.
+  // A local insert gets its key from the database, in the range the producer never uses.
   Execute(5, {ansi("Колит"), "", ansi("Воспаление толстой кишки."), 1});
-  EXPECT_EQ(FirstValue(database_, "select EUPH_UID from EUPHEMIZMS where CHANGED = \"*\""), "41");
+  EXPECT_EQ(FirstValue(database_, "select EUPH_UID from EUPHEMIZMS where CHANGED = \"*\""),
+            std::to_string(kLocalKeyBottom));
 
   UpdateSql update(database_);
   update.SetModifySQL(Template(6));
@@ -132,7 +134,7 @@ TEST_F(StatementsTest, EveryStatementRunsAgainstTheSchema) {
 TEST_F(StatementsTest, LiteralBodyKeepsEveryValueInsideItsLiteral) {
   const std::string values[] = {"a\"b", "\"", "\"\"", "ends with \"", "it's", "%_",
                                 "x\", \"y\", \"z\", 1, \"*\") --"};
-  int expectedKey = 41;
+  int expectedKey = kLocalKeyBottom;
   for (const std::string& value : values) {
     SCOPED_TRACE(value);
     Execute(5, {LiteralBody(value), LiteralBody(value), "d", 1});

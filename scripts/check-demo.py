@@ -4,9 +4,10 @@
 The maker reads the file line by line, so the line format is checked strictly:
 one statement a line, strings in double quotes with "" for a quote inside.
 Beyond the format it checks what the program relies on: every character fits
-Windows-1251, categories are numbered 0..n-1 without gaps, keys are unique, and
-every "См. X." description points at a headword X of its own category (a card
-can follow a cross-reference only within the category it was opened from).
+Windows-1251, categories are numbered 0..n-1 without gaps, keys are unique and
+below the range of locally added terms, and every "См. X." description points
+at a headword X of its own category (a card can follow a cross-reference only
+within the category it was opened from).
 
 Usage: scripts/check-demo.py [path/to/demo.sql]   (exit status 1 on any fault)
 """
@@ -24,6 +25,7 @@ MIN_EMPTY_ORIGINS = 15
 MIN_LATIN_HEADWORDS = 5
 MAX_QUOTED_VALUES = 1       # one deliberate doubled quote exercises the quoting
 INT32_MAX = 2**31 - 1
+LOCAL_KEY_BOTTOM = 1_000_000_000   # keys from here up belong to terms added locally
 
 STRING = r'"((?:[^"]|"")*)"'
 SECTION_LINE = re.compile(
@@ -170,6 +172,8 @@ def check_terms(report, terms):
         line_no, uid, head = term['line'], term['uid'], term['head']
         if not 0 < uid <= INT32_MAX:
             report.fault(line_no, f'key {uid} is not a positive 32-bit integer')
+        elif uid >= LOCAL_KEY_BOTTOM:
+            report.fault(line_no, f'key {uid} lies in the range of locally added terms')
         if uid in by_uid:
             report.fault(line_no, f'key {uid} already used on line {by_uid[uid]["line"]}')
         by_uid[uid] = term

@@ -1,6 +1,7 @@
 #include "core/Handbook.h"
 
 #include "platform/TerminationSignals.h"
+#include "store/LocalKeyRange.h"
 #include "store/OpenHandbookDatabase.h"
 #include "store/Statements.h"
 
@@ -20,6 +21,7 @@ void Handbook::OpenDatabase() {
   // shut the attachment down underneath the program; the program ends on them itself.
   const platform::TerminationSignalsHeld held;
   store::OpenHandbookDatabase(IBDatabase1, programFolder_);
+  store::KeepLocalKeysApart(IBDatabase1);
 }
 
 void Handbook::CloseDatabase() { IBDatabase1.Close(); }

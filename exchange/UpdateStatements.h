@@ -12,9 +12,9 @@
 
 namespace exchange {
 
-// What the store runs in place of the change statements below: the same with the values bound to
-// "?" parameters, so a double quote in a received text is stored as it came instead of ending the
-// literal. The texts above them stay what a rejected statement is reported as.
+// What the store runs in place of the filled change statements below: the same statements with the
+// values bound to "?" parameters, so a double quote in a received text is stored as it came instead
+// of ending the literal. The filled texts stay what a rejected statement is shown as.
 namespace bound_statements {
 inline constexpr std::string_view InsertSection = "insert into SECTIONS (SECTION_NAME, SECTION_UID) values (?, ?)";
 inline constexpr std::string_view UpdateSectionName = "update SECTIONS set SECTION_NAME = ? where SECTION_UID = ?";
@@ -26,9 +26,9 @@ inline constexpr std::string_view UpdateProducerTerm =
 
 // One change statement as it is run and as it is reported.
 struct UpdateChange {
-  std::string_view bound;          // a bound_statements text, or one without parameters
-  store::ParameterValues values;   // for its "?" in order
-  std::string shown;               // the statement with the values in place
+  std::string_view bound;         // a bound_statements text, or one without parameters
+  store::ParameterValues values;  // for its "?" in order
+  std::string shown;              // the statement with the values in place
 };
 
 std::string CategoryLookupStatement(const ProducerCategory& category);

@@ -8,8 +8,28 @@
 #include <string_view>
 
 #include "exchange/UpdateRecords.h"
+#include "store/FieldValues.h"
 
 namespace exchange {
+
+// What the store runs in place of the filled change statements below: the same statements with the
+// values bound to "?" parameters, so a double quote in a received text is stored as it came instead
+// of ending the literal. The filled texts stay what a rejected statement is shown as.
+namespace bound_statements {
+inline constexpr std::string_view InsertSection = "insert into SECTIONS (SECTION_NAME, SECTION_UID) values (?, ?)";
+inline constexpr std::string_view UpdateSectionName = "update SECTIONS set SECTION_NAME = ? where SECTION_UID = ?";
+inline constexpr std::string_view InsertProducerTerm =
+    "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, EUPH_UID) values (?, ?, ?, ?, ?)";
+inline constexpr std::string_view UpdateProducerTerm =
+    "update EUPHEMIZMS set EUPHEMIZM = ?, ETIOLOGY = ?, DESCRIPTION = ?, CHANGED = \"\" where EUPH_UID = ?";
+}  // namespace bound_statements
+
+// One change statement as it is run and as it is reported.
+struct UpdateChange {
+  std::string_view bound;         // a bound_statements text, or one without parameters
+  store::ParameterValues values;  // for its "?" in order
+  std::string shown;              // the statement with the values in place
+};
 
 std::string CategoryLookupStatement(const ProducerCategory& category);
 // `storedName` is the found row's SECTION_NAME, or nothing when the look-up found no row. A stored
@@ -21,6 +41,10 @@ std::string TermLookupStatement(const ProducerTerm& term);
 // A known term keeps its local category and loses its local change mark; a new one takes the
 // document's category and no mark.
 std::string TermChangeStatement(const ProducerTerm& term, bool known);
+
+// The same decisions, each with the bound form it is run as.
+UpdateChange CategoryChange(const ProducerCategory& category, const std::optional<std::string>& storedName);
+UpdateChange TermChange(const ProducerTerm& term, bool known);
 
 // The message shown when the store rejects a change statement: the statement itself.
 std::string FailedUpdateStatementMessage(std::string_view statement);

@@ -10,6 +10,7 @@
 #include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
+#include "app/TForm2.h"
 #include "app/TerminationWatch.h"
 #include "cards/TForm5.h"
 #include "core/Handbook.h"
@@ -67,9 +68,10 @@ int main(int argc, char** argv) {
     // After the first attach, so that this runs before the engine's own exit handlers.
     openHandbook = &handbook;
     std::atexit(CloseDatabaseAtExit);
-    // The about window and the update report are created here, hidden, as they join.
+    // The about window is created here, hidden, once it joins.
     cards::TForm5 form5(handbook);
     form1.SetEditor(&form5);
+    app::TForm2 form2;
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
     if (!termination.Requested()) {
       form1.show();

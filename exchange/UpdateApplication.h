@@ -40,14 +40,4 @@ struct UpdateApplication {
 UpdateApplication ApplyUpdateDocument(const UpdateTarget& target, const UpdateDocument& document,
                                       std::string_view supportEmail);
 
-// The same on the handbook's own state (core::Handbook), which this layer does not include.
-template <class HandbookState>
-  requires requires(HandbookState& h) { h.IBDatabase1, h.IBQuery1, h.IBQuery2, h.FCurrentSection; }
-UpdateApplication ApplyUpdateDocument(HandbookState& handbook, const UpdateDocument& document,
-                                      std::string_view supportEmail) {
-  return ApplyUpdateDocument(
-      UpdateTarget{handbook.IBDatabase1, handbook.IBQuery1, handbook.IBQuery2, handbook.FCurrentSection}, document,
-      supportEmail);
-}
-
 }  // namespace exchange

@@ -14,9 +14,11 @@ std::string UpdateRequestDate(text::DateTime lastUpdate) {
   return text::FormatDateTimePattern("yyyy-mm-dd", text::DecodeDateTime(lastUpdate));
 }
 
-std::string UpdateCountPath(text::DateTime lastUpdate) {
-  return "/includes/dictupdgz.php?date=" + UpdateRequestDate(lastUpdate) + "%2000:00:00&count=1";
+std::string UpdateDownloadPath(text::DateTime lastUpdate) {
+  return "/includes/dictupdgz.php?date=" + UpdateRequestDate(lastUpdate) + "%2000:00:00";
 }
+
+std::string UpdateCountPath(text::DateTime lastUpdate) { return UpdateDownloadPath(lastUpdate) + "&count=1"; }
 
 std::string UpdateCountUrl(std::string_view producerBaseUrl, text::DateTime lastUpdate) {
   return std::string(producerBaseUrl) + UpdateCountPath(lastUpdate);
@@ -24,6 +26,10 @@ std::string UpdateCountUrl(std::string_view producerBaseUrl, text::DateTime last
 
 std::string UpdateCountUrl(text::DateTime lastUpdate) {
   return UpdateCountUrl(platform::ProducerBaseUrl(), lastUpdate);
+}
+
+std::string UpdateDownloadUrl(text::DateTime lastUpdate) {
+  return platform::ProducerBaseUrl() + UpdateDownloadPath(lastUpdate);
 }
 
 }  // namespace exchange

@@ -46,8 +46,12 @@ class UpdateApplicationTest : public ::testing::Test {
     handbook_.IBQuery2.Open();
   }
 
+  exchange::UpdateTarget Target() {
+    return {handbook_.IBDatabase1, handbook_.IBQuery1, handbook_.IBQuery2, handbook_.FCurrentSection};
+  }
+
   exchange::UpdateApplication Apply(const std::string& signedDocument) {
-    return exchange::ApplyUpdateDocument(handbook_, exchange::ReadUpdateDocument(signedDocument), kSupport);
+    return exchange::ApplyUpdateDocument(Target(), exchange::ReadUpdateDocument(signedDocument), kSupport);
   }
 
   // The first column of the first row, through the handbook's own transaction or through another
@@ -301,7 +305,7 @@ TEST_F(UpdateApplicationTest, AStoreErrorEndsTheRunWithTheTermsListedAgain) {
   document.categoriesComplete = true;
   document.terms = {{"21", "1", ansi("Гамма"), "", "d"}, {"no_such_column", "1", "Never", "", "e"}};
 
-  EXPECT_THROW(exchange::ApplyUpdateDocument(handbook_, document, kSupport), store::DatabaseError);
+  EXPECT_THROW(exchange::ApplyUpdateDocument(Target(), document, kSupport), store::DatabaseError);
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Committed(SectionName(7)), "Seventh");
   EXPECT_EQ(Committed(TermColumn("EUPHEMIZM", 21)), "<no row>");

@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -173,6 +174,8 @@ void HttpClient::Impl::Drive(curl_socket_t socket, int events) {
 std::string HttpClient::Impl::Perform(const std::string& target, const std::string* contentType,
                                       const std::string* content) {
   if (loop) throw HttpError("HTTP request to " + target + " refused: the request to " + url + " is still running");
+  if (!QCoreApplication::instance())
+    throw HttpError("HTTP request to " + target + " refused: there is no Qt application to run it on");
   retired.clear();
 
   HeaderList headers;
@@ -211,6 +214,8 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
 
   curl_multi_add_handle(multi, easy);
   if (!done) localLoop.exec();
+  // A loop ended from outside (the application quitting) ends the request as a cancel would.
+  if (!done && !stalled) cancelled = true;
   stallTimer.stop();
   curl_multi_remove_handle(multi, easy);
   loop = nullptr;

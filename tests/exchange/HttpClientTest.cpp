@@ -231,10 +231,22 @@ TEST_F(HttpClientTest, RefusedConnectionRaisesNamingTheAddress) {
   EXPECT_NE(text.find("connect"), std::string::npos) << text;
 }
 
-TEST_F(HttpClientTest, StalledServerIsAbortedAfterTheStallTime) {
+struct StallCase {
+  const char* name;
+  int piecesBeforeStall;  // 0: not even the status line comes
+};
+
+class HttpClientStallTest : public HttpClientTest, public ::testing::WithParamInterface<StallCase> {};
+
+TEST_P(HttpClientStallTest, StalledServerIsAbortedAfterTheStallTime) {
+  const int piecesBeforeStall = GetParam().piecesBeforeStall;
   LoopbackServer& server = Serve([&](const httplib::Request&, httplib::Response& response) {
-    Pause(30s);  // accepted and read, and nothing sent back
-    AnswerText(response, "too late");
+    if (piecesBeforeStall == 0) {
+      Pause(30s);  // accepted and read, and nothing sent back
+      AnswerText(response, "too late");
+    } else {
+      AnswerSlowly(response, piecesBeforeStall + 1, 100, 30s, true);
+    }
   });
   client.SetStallTime(1s);
   const std::string url = server.Url("/update.php");
@@ -256,6 +268,21 @@ TEST_F(HttpClientTest, StalledServerIsAbortedAfterTheStallTime) {
   EXPECT_GE(seconds, 0.9);
   EXPECT_LT(seconds, 8.0);
   EXPECT_FALSE(client.Busy());
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, HttpClientStallTest,
+                         ::testing::Values(StallCase{"BeforeTheAnswer", 0}, StallCase{"InTheBody", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HttpClientTest, SlowAnswerThatKeepsComingOutlastsTheStallTime) {
+  LoopbackServer& server = Serve([&](const httplib::Request&, httplib::Response& response) {
+    AnswerSlowly(response, 5, 100, 400ms, false);
+  });
+  client.SetStallTime(1s);
+
+  const auto start = Clock::now();
+  EXPECT_EQ(client.Get(server.Url("/update.php")).size(), 500u);
+  EXPECT_GT(SecondsSince(start), 1.5);  // longer in all than the stall time
 }
 
 TEST_F(HttpClientTest, CancelFromATimerEndsASlowAnswerAndTheClientStaysUsable) {

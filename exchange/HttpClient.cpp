@@ -7,7 +7,9 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <exception>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace exchange {
@@ -61,7 +63,7 @@ struct HttpClient::Impl {
   std::string body;
   std::string statusLine;
   bool done = false;
-  bool cancelled = false;
+  std::exception_ptr callbackError;  // thrown by the progress callback, kept from libcurl's C stack
   bool stalled = false;
   curl_off_t uploaded = 0;
   CURLcode result = CURLE_OK;
@@ -100,7 +102,13 @@ struct HttpClient::Impl {
     if (d->progress) {
       curl_off_t total = -1;
       curl_easy_getinfo(d->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &total);
-      d->progress(static_cast<std::int64_t>(d->body.size()), total < 0 ? -1 : static_cast<std::int64_t>(total));
+      try {
+        d->progress(static_cast<std::int64_t>(d->body.size()), total < 0 ? -1 : static_cast<std::int64_t>(total));
+      } catch (...) {
+        d->callbackError = std::current_exception();
+        d->Finish();
+        return 0;  // ends the transfer
+      }
     }
     return size * count;
   }
@@ -207,25 +215,28 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
   body.clear();
   statusLine.clear();
   errorText[0] = '\0';
-  done = cancelled = stalled = false;
+  done = stalled = false;
+  callbackError = nullptr;
   uploaded = 0;
   result = CURLE_OK;
   loop = &localLoop;
 
   curl_multi_add_handle(multi, easy);
   if (!done) localLoop.exec();
-  // A loop ended from outside (the application quitting) ends the request as a cancel would.
-  if (!done && !stalled) cancelled = true;
   stallTimer.stop();
   curl_multi_remove_handle(multi, easy);
   loop = nullptr;
   curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
   curl_easy_setopt(easy, CURLOPT_POSTFIELDS, nullptr);
 
-  if (cancelled) throw HttpCancelled("HTTP request to " + url + " cancelled");
-  if (stalled)
-    throw HttpError("HTTP request to " + url + " failed: nothing received for " +
-                    std::to_string(stallTime.count()) + " ms");
+  if (callbackError) std::rethrow_exception(std::exchange(callbackError, nullptr));
+  if (!done) {
+    if (stalled)
+      throw HttpError("HTTP request to " + url + " failed: nothing received for " +
+                      std::to_string(stallTime.count()) + " ms");
+    // Cancelled, or the loop was ended from outside (the application quitting).
+    throw HttpCancelled("HTTP request to " + url + " cancelled");
+  }
   if (result != CURLE_OK) ThrowFailure();
   long status = 0;
   curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
@@ -309,11 +320,7 @@ std::string HttpClient::Post(const std::string& url, const std::string& contentT
   return d_->Perform(url, &contentType, &body);
 }
 
-void HttpClient::Cancel() {
-  if (!d_->loop) return;
-  d_->cancelled = true;
-  d_->Finish();
-}
+void HttpClient::Cancel() { d_->Finish(); }
 
 bool HttpClient::Busy() const { return d_->loop != nullptr; }
 

@@ -14,7 +14,9 @@ namespace exchange {
 
 class HttpClient {
  public:
-  // Body bytes received so far and the announced length, -1 when the server sends none.
+  // Body bytes received so far and the announced length, -1 when the server sends none. Called on
+  // every piece of the body; it may call Cancel, and an exception it throws ends the request and
+  // comes out of Get or Post.
   using Progress = std::function<void(std::int64_t received, std::int64_t total)>;
 
   static constexpr std::chrono::milliseconds ConnectTimeout{100000};

@@ -364,6 +364,32 @@ INSTANTIATE_TEST_SUITE_P(Lengths, HttpClientProgressTest,
                                            ProgressCase{"WithoutContentLength", false, -1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(HttpClientTest, ProgressCallbackMayCancelOrThrowAndTheClientStaysUsable) {
+  LoopbackServer& server = Serve([&](const httplib::Request& request, httplib::Response& response) {
+    if (request.path == "/slow")
+      AnswerSlowly(response, 100, 10, 100ms, true);
+    else
+      AnswerText(response, "quick");
+  });
+  struct Refused : std::runtime_error {
+    using std::runtime_error::runtime_error;
+  };
+
+  client.SetProgress([&](std::int64_t received, std::int64_t) {
+    if (received >= 20) client.Cancel();
+  });
+  const auto start = Clock::now();
+  EXPECT_NE(ErrorText<HttpCancelled>([&] { client.Get(server.Url("/slow")); }).find("cancelled"), std::string::npos);
+
+  client.SetProgress([](std::int64_t, std::int64_t) { throw Refused("no room on the disk"); });
+  EXPECT_EQ(ErrorText<Refused>([&] { client.Get(server.Url("/slow")); }), "no room on the disk");
+  EXPECT_LT(SecondsSince(start), 5.0);  // each whole answer would take ten
+
+  client.SetProgress(nullptr);
+  EXPECT_FALSE(client.Busy());
+  EXPECT_EQ(client.Get(server.Url("/next")), "quick");
+}
+
 TEST_F(HttpClientTest, ProxyReceivesTheAbsoluteAddressOfAnotherHost) {
   LoopbackServer& proxy = Serve([](const httplib::Request&, httplib::Response& response) { AnswerText(response, "via proxy"); });
   client.SetProxy("127.0.0.1", proxy.Port());

@@ -1,0 +1,11 @@
+// main() for the exchange tests: one QCoreApplication, whose event loop the HTTP client's
+// requests run on.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/KeyPreview.h"
+#include "app/TForm2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "browse/AlphabetJump.h"
 #include "browse/AlphabetStrip.h"
@@ -30,6 +32,8 @@
 #include "cards/ArticleDesk.h"
 #include "cards/ArticleEditing.h"
 #include "core/Handbook.h"
+#include "core/ProducerExchange.h"
+#include "exchange/SystemProxyDiscovery.h"
 #include "platform/DateTimeText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProducerAddress.h"
@@ -61,11 +65,18 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
   BuildLayout();
   cards_ = std::make_unique<cards::ArticleDesk>(handbook_, [this] { Action2Execute(); });
   OpenCardHook = [this] { cards_->OpenCard(); };
+  exchange_ = std::make_unique<core::ProducerExchange>(handbook_, [this](const std::vector<std::string>& titles) {
+    if (!Form2) return;
+    Form2->AddTitles(titles);
+    Form2->ShowModal();
+    Form2->ClearTitles();
+  });
   // The about window is not in the program yet.
   JvXPBar1->Item(3).setEnabled(false);
 
   connect(Action1, &QAction::triggered, this, &TForm1::Action1Execute);
   connect(Action2, &QAction::triggered, this, &TForm1::Action2Execute);
+  connect(Action4, &QAction::triggered, this, &TForm1::Action4Execute);
   connect(Action5, &QAction::triggered, this, &TForm1::Action5Execute);
   connect(Action6, &QAction::triggered, this, &TForm1::Action6Execute);
   connect(JvXPBarCathegory, &widgets::CollapsibleBar::ItemClicked, this, &TForm1::JvXPBarCathegoryItemClick);
@@ -73,6 +84,9 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
     if (index == 3) JvXPBar1Items3Click();
     if (index == 4) JvXPBar1Items4Click();
     if (index == 7) JvXPBar1Items7Click();
+  });
+  connect(JvXPBarAction, &widgets::CollapsibleBar::ItemClicked, this, [this](int index) {
+    if (index == 3) JvXPBarActionItems3Click();
   });
   connect(DBGridEh1, &browse::TermGrid::DblClick, this, &TForm1::DBGridEh1DblClick);
   connect(DBGridEh1, &browse::TermGrid::DeleteRequested, this, &TForm1::DBGridEh1CtrlDelete);
@@ -123,7 +137,10 @@ void TForm1::FormCreate() {
     handbook_.IBQuery1.Close();
     handbook_.IBQuery2.SetSQL(std::string(store::statements::SelectFirstSectionTerms));
     handbook_.IBQuery2.Open();
-    // The HTTP client takes the system proxy here once the producer exchange is in the program.
+    std::string proxyServer;
+    int proxyPort = 0;
+    exchange::GetProtocolProxy("http", proxyServer, proxyPort);
+    handbook_.IdHTTP1.SetProxy(proxyServer, proxyPort);
     keyPreview_ = std::make_unique<app::KeyPreview>(
         *this, [this](int key, Qt::KeyboardModifiers shift) { return FormKeyDown(key, shift); });
     handbook_.FAddIfNotFound = false;
@@ -144,8 +161,15 @@ cards::TForm4* TForm1::CurrentCard() const { return cards_->CurrentCard(); }
 void TForm1::RenderArticle(cards::TForm4& card) { cards_->RenderArticle(card); }
 
 void TForm1::CheckForUpdates() {
-  if (UpdateCheckHook) UpdateCheckHook();
+  if (UpdateCheckHook)
+    UpdateCheckHook();
+  else
+    exchange_->CheckForUpdates();
 }
+
+void TForm1::QueryUpdateCount() { exchange_->QueryUpdateCount(); }
+
+void TForm1::DownloadUpdate() { exchange_->DownloadUpdate(); }
 
 void TForm1::JvXPBarCathegoryItemClick(int index) { LoadSection(JvXPBarCathegory->Item(index).Tag()); }
 
@@ -172,6 +196,10 @@ void TForm1::Action1Execute() {
 void TForm1::Action2Execute() {
   if (Form5) cards::EditCurrentArticle(*Form5);
 }
+
+void TForm1::Action4Execute() { exchange_->SendChanges(); }
+
+void TForm1::JvXPBarActionItems3Click() { QueryUpdateCount(); }
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
 

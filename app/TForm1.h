@@ -19,7 +19,8 @@ class QTimer;
 
 namespace core {
 class Handbook;
-}
+class ProducerExchange;
+}  // namespace core
 namespace widgets {
 class CollapsibleBar;
 class ImageList;
@@ -38,6 +39,7 @@ class TForm5;
 namespace app {
 
 class KeyPreview;
+class TForm2;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -55,6 +57,8 @@ class TForm1 : public QWidget {
   core::Handbook& Handbook() const { return handbook_; }
   // The article editor, created hidden at start-up after this window.
   void SetEditor(cards::TForm5* editor) { Form5 = editor; }
+  // The update report, created hidden at start-up after the editor.
+  void SetReport(TForm2* report) { Form2 = report; }
 
   // Hooks for the windows that open from here: the card for the grid's current row (the card
   // desk's opening unless replaced), and the producer's update check.
@@ -69,8 +73,12 @@ class TForm1 : public QWidget {
   cards::TForm4* CurrentCard() const;
   // Renders the term list's current row into a card.
   void RenderArticle(cards::TForm4& card);
-  // The scheduled look for updates from the producer.
+  // The scheduled look for updates from the producer (the hook's, when one is set).
   void CheckForUpdates();
+  // Asks the producer how many records changed and offers them, without the seven-day wait.
+  void QueryUpdateCount();
+  // Fetches and applies the update the person agreed to.
+  void DownloadUpdate();
 
   // A category item: its terms into the grid.
   void JvXPBarCathegoryItemClick(int index);
@@ -90,6 +98,10 @@ class TForm1 : public QWidget {
   void Action1Execute();
   // "Редактировать статью": the grid's current article through the editor.
   void Action2Execute();
+  // "Послать изменения производителю": the changed articles to the producer.
+  void Action4Execute();
+  // Item 3 of the hidden tools bar: the update count asked at once.
+  void JvXPBarActionItems3Click();
   // "Корванд в интернете": the producer's site in the browser.
   void Action5Execute();
   // "Форум Корванда": the producer's forum in the browser.
@@ -127,6 +139,7 @@ class TForm1 : public QWidget {
   core::Handbook& handbook_;
   QPointer<QWidget> splash_;
   cards::TForm5* Form5 = nullptr;
+  TForm2* Form2 = nullptr;
 
   QTimer* Timer1;
   QTimer* Timer2;
@@ -152,6 +165,7 @@ class TForm1 : public QWidget {
 
   std::unique_ptr<app::KeyPreview> keyPreview_;
   std::unique_ptr<cards::ArticleDesk> cards_;
+  std::unique_ptr<core::ProducerExchange> exchange_;
 };
 
 }  // namespace app

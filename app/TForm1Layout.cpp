@@ -155,8 +155,6 @@ void TForm1::BuildActions() {
   Action4 = newAction(QStringLiteral("Послать изменения производителю"));
   Action5 = newAction(QStringLiteral("Корванд в интернете"));
   Action6 = newAction(QStringLiteral("Форум Корванда"));
-  // The sending of changes is not in the program yet.
-  Action4->setEnabled(false);
 
   TBXPopupMenu1 = new QMenu(this);
   TBXPopupMenu1->addAction(Action1);

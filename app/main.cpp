@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     cards::TForm5 form5(handbook);
     form1.SetEditor(&form5);
     app::TForm2 form2;
+    form1.SetReport(&form2);
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
     if (!termination.Requested()) {
       form1.show();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "exchange/HttpClient.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Query.h"
@@ -60,6 +61,9 @@ class Handbook {
   store::UpdateSql IBUpdateSQL1{IBDatabase1};
   // The grid's link to IBQuery2.
   store::DataSource DataSource1{IBQuery2};
+
+  // The one client of the run for the producer's server: its cookies and headers stay.
+  exchange::HttpClient IdHTTP1;
 
  private:
   std::string programFolder_;

@@ -38,6 +38,23 @@ inline std::string Term(int uid, const std::string& headword, int section, const
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The window's own update check must reach neither the user's settings nor any server.
+  MainWindowTest()
+      : savedConfig_(qgetenv("XDG_CONFIG_HOME")), savedProducer_(qgetenv("KORVAND_PRODUCER_URL")) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_.path() / "settings").string()));
+    qputenv("KORVAND_PRODUCER_URL", "http://127.0.0.1:1");
+  }
+  ~MainWindowTest() override {
+    form_.reset();
+    for (const auto& [name, saved] : {std::pair{"XDG_CONFIG_HOME", &savedConfig_},
+                                      std::pair{"KORVAND_PRODUCER_URL", &savedProducer_}}) {
+      if (saved->isNull())
+        qunsetenv(name);
+      else
+        qputenv(name, *saved);
+    }
+  }
+
   std::string ProgramFolder() const { return dir_.path().string() + "/"; }
   std::string DatabaseFile() const { return ProgramFolder() + "DB/HANDBOOK.GDB"; }
 
@@ -69,6 +86,7 @@ class MainWindowTest : public ::testing::Test {
   }
   QAction* Action1() const { return Control<QAction>("Action1"); }
   QAction* Action2() const { return Control<QAction>("Action2"); }
+  QAction* Action4() const { return Control<QAction>("Action4"); }
   browse::TermGrid* DBGridEh1() const { return Control<browse::TermGrid>("DBGridEh1"); }
   browse::AlphabetStrip* Edit1() const { return Control<browse::AlphabetStrip>("Edit1"); }
   QLabel* Image1() const { return Control<QLabel>("Image1"); }
@@ -85,6 +103,8 @@ class MainWindowTest : public ::testing::Test {
   QTimer* Timer2() const { return Control<QTimer>("Timer2"); }
 
   testing_support::TempDir dir_;
+  QByteArray savedConfig_;
+  QByteArray savedProducer_;
   testing_support::ScriptedMessageBoxes boxes_;
   // As in the program: the handbook's state outlives the windows.
   core::Handbook handbook_{ProgramFolder()};

@@ -27,6 +27,9 @@ LoopbackServer::LoopbackServer(Answer answer) : answer_(std::move(answer)) {
   // Answers go out in more than one write; without this the second waits for the client's
   // delayed acknowledgement (some 40 ms) on a connection in reuse.
   server_.set_tcp_nodelay(true);
+  // One request a connection: a client that outlives the server leaves no connection for the
+  // server's stop to wait out.
+  server_.set_keep_alive_max_count(1);
   server_.set_pre_routing_handler([](const httplib::Request& request, httplib::Response&) {
     if (request.is_multipart_form_data()) {
       // The request is the server's own, not const: only handed on as const.

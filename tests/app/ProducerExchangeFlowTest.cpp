@@ -1,0 +1,202 @@
+// The main window's exchange with a real producer server on 127.0.0.1: the update check, the
+// offered download applied to the handbook, and sending the local changes.
+#include <QByteArray>
+
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "exchange/LastUpdateSetting.h"
+#include "exchange/UpdateCountReply.h"
+#include "exchange/UpdateOfferPrompt.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "store/Query.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/exchange/UpdateDocumentBuilder.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/LoopbackServer.h"
+#include "widgets/CollapsibleBarItem.h"
+#include "text/DateTime.h"
+#include "text/TextUtilities.h"
+
+namespace app_tests {
+namespace {
+
+using platform::MessageAnswer;
+using testing_support::ansi;
+
+constexpr const char* kCountTarget = "/includes/dictupdgz.php?date=2008-12-29%2000:00:00&count=1";
+constexpr const char* kUpdateTarget = "/includes/dictupdgz.php?date=2008-12-29%2000:00:00";
+
+std::string Gzip(const std::string& text) {
+  z_stream stream{};
+  deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
+  std::string packed(deflateBound(&stream, text.size()), '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
+  stream.avail_out = static_cast<uInt>(packed.size());
+  deflate(&stream, Z_FINISH);
+  packed.resize(stream.total_out);
+  deflateEnd(&stream);
+  return packed;
+}
+
+class ProducerExchangeFlowTest : public MainWindowTest {
+ protected:
+  ProducerExchangeFlowTest() : savedDataHome_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir_.path() / "data").string()));
+    const std::filesystem::path tables = dir_.path() / "data/Korvand/Tessaly";
+    std::filesystem::create_directories(tables);
+    std::filesystem::copy_file(std::filesystem::path(HANDBOOK_SOURCE_DIR) / "data/Translit.tlt", tables / "Translit.tlt");
+    text::InitializeTextUtilities();
+    qputenv("KORVAND_PRODUCER_URL", QByteArray::fromStdString(server_.Url("")));
+    platform::SetClock([this] { return now_; });
+  }
+  ~ProducerExchangeFlowTest() override {
+    platform::ResetClock();
+    text::FinalizeTextUtilities();
+    if (savedDataHome_.isNull())
+      qunsetenv("XDG_DATA_HOME");
+    else
+      qputenv("XDG_DATA_HOME", savedDataHome_);
+  }
+
+  app::TForm1& StartOnHandbook() {
+    app::TForm1& form =
+        Start({SectionLine(0, "Общие термины"), Term(1, "Анемия", 0), Term(2, "Бронхит", 0)});
+    form.UpdateCheckHook = nullptr;
+    return form;
+  }
+
+  // What the other attachment sees: only what was committed.
+  std::vector<std::string> CommittedHeadwords() const {
+    store::Database other;
+    other.Open(DatabaseFile());
+    store::Query query(other);
+    query.SetSQL("select EUPHEMIZM from EUPHEMIZMS order by EUPH_UID");
+    query.Open();
+    std::vector<std::string> headwords;
+    for (query.First(); !query.Eof(); query.Next()) headwords.push_back(query.FieldByName("EUPHEMIZM").AsString());
+    return headwords;
+  }
+
+  std::string Answer(const httplib::Request& request) {
+    if (request.target.ends_with("&count=1")) return countReply_;
+    if (request.target == kUpdateTarget) return Gzip(document_);
+    if (request.path == "/includes/dictadd.php") return uploadReply_;
+    return "?";
+  }
+
+  const text::DateTime now_ = text::EncodeDateTime({.year = 2026, .month = 12, .day = 10, .hour = 12});
+  QByteArray savedDataHome_;
+  std::string countReply_ = "0|0";
+  std::string uploadReply_ = "OK";
+  std::string document_;
+  testsupport::LoopbackServer server_{[this](const httplib::Request& request, httplib::Response& response) {
+    // Not a text type: the server would gzip a text answer once more for a client that accepts it.
+    response.set_content(Answer(request), "application/octet-stream");
+  }};
+};
+
+TEST_F(ProducerExchangeFlowTest, TheFirstCheckOffersTheUpdateAndAppliesItWhenAccepted) {
+  app::TForm1& form = StartOnHandbook();
+  exchange_test::UpdateDocumentBuilder update;
+  update.categories = {{"0", ansi("Общие термины")}};
+  update.terms = {{"500", "0", ansi("Дисбактериоз"), ansi("греч."), ansi("нарушение флоры")},
+                  {"2", "0", ansi("Бронхит"), "", ansi("воспаление бронхов")}};
+  document_ = update.Signed();
+  countReply_ = "2|345";
+  boxes_.WillAnswer(MessageAnswer::Yes);  // download
+  boxes_.WillAnswer(MessageAnswer::No);   // no report
+
+  form.Timer1Timer();
+
+  const std::vector<testsupport::RecordedRequest> requests = server_.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].target, kCountTarget);
+  EXPECT_EQ(requests[0].Header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
+  EXPECT_EQ(requests[0].HeaderCount("Accept-Encoding"), 0u);
+  EXPECT_EQ(requests[1].target, kUpdateTarget);
+  EXPECT_EQ(requests[1].Header("Accept-Encoding"), "compress; q=.5, gzip");
+  ASSERT_EQ(boxes_.Shown().size(), 2u);
+  EXPECT_EQ(boxes_.Shown()[0].text, exchange::UpdateOfferText({"2", "345"}));
+  EXPECT_EQ(boxes_.Shown()[0].caption, exchange::UpdateOfferCaption());
+  EXPECT_EQ(boxes_.Shown()[1].text, ansi("Вы хотите увидеть список новых и обновленных записей?"));
+  EXPECT_EQ(CommittedHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит"), ansi("Дисбактериоз")}));
+  EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит"), ansi("Дисбактериоз")}));
+  EXPECT_DOUBLE_EQ(exchange::ReadLastUpdate(platform::SettingsStore()), now_);
+  std::ifstream copy(text::DataFolder() / "1.txt", std::ios::binary);
+  std::ostringstream copied;
+  copied << copy.rdbuf();
+  EXPECT_EQ(copied.str(), document_) << "the copy of the last update document";
+}
+
+TEST_F(ProducerExchangeFlowTest, NothingNewSaysNothingAndDecliningWaitsAWeek) {
+  app::TForm1& form = StartOnHandbook();
+  form.CheckForUpdates();
+  EXPECT_TRUE(boxes_.Shown().empty()) << "0|0";
+  EXPECT_DOUBLE_EQ(exchange::ReadLastUpdate(platform::SettingsStore()), text::EncodeDateTime({.year = 2008, .month = 12, .day = 29}));
+
+  countReply_ = "7|1000";
+  boxes_.WillAnswer(MessageAnswer::No);
+  form.CheckForUpdates();
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_EQ(server_.Requests().size(), 2u) << "declined: nothing downloaded";
+  EXPECT_DOUBLE_EQ(exchange::ReadLastUpdate(platform::SettingsStore()), now_);
+
+  form.Timer2Timer();  // an hour later: not yet a week
+  EXPECT_EQ(server_.Requests().size(), 2u);
+}
+
+TEST_F(ProducerExchangeFlowTest, ATickWhileTheOfferIsOpenStartsNoSecondCheck) {
+  app::TForm1& form = StartOnHandbook();
+  countReply_ = "1|10";
+  boxes_.WillAnswer(MessageAnswer::No);
+  boxes_.WhileShown([&] { form.Timer2Timer(); });
+  form.CheckForUpdates();
+  EXPECT_EQ(server_.Requests().size(), 1u);
+  EXPECT_EQ(boxes_.Shown().size(), 1u);
+}
+
+TEST_F(ProducerExchangeFlowTest, AProducerOutOfReachIsNoNewsToTheReader) {
+  qputenv("KORVAND_PRODUCER_URL", "http://127.0.0.1:1");
+  app::TForm1& form = StartOnHandbook();
+  form.CheckForUpdates();
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(ProducerExchangeFlowTest, SentChangesLeaveTheHandbookAndTheGridOnce) {
+  app::TForm1& form = Start({SectionLine(0, "Общие термины"), Term(1, "Анемия", 0),
+                             testing_support::TermLine(2, "Бронхит", "", "x", 0, "+"),
+                             testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  Action4()->trigger();
+  (void)form;
+
+  const std::vector<testsupport::RecordedRequest> requests = server_.Requests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].method, "POST");
+  EXPECT_NE(requests[0].body.find("<title>" + ansi("Бронхит") + "</title>"), std::string::npos);
+  EXPECT_NE(requests[0].body.find("<title>" + ansi("Вирус") + "</title>"), std::string::npos);
+  ASSERT_EQ(boxes_.Shown().size(), 2u);
+  EXPECT_EQ(boxes_.Shown()[1].text, ansi("Данные успешно переданы."));
+  EXPECT_EQ(CommittedHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
+  EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
+}
+
+TEST_F(ProducerExchangeFlowTest, TheHiddenToolAsksForTheCountAtOnce) {
+  StartOnHandbook();
+  platform::SettingsStore settings;
+  exchange::WriteLastUpdate(settings, now_ - 1);  // a day ago: the schedule would not ask
+  JvXPBarAction()->Item(3).click();
+  EXPECT_TRUE(boxes_.Shown().empty());
+  ASSERT_EQ(server_.Requests().size(), 1u);
+  EXPECT_EQ(server_.Requests()[0].target.rfind("/includes/dictupdgz.php?date=", 0), 0u);
+}
+
+}  // namespace
+}  // namespace app_tests

@@ -2,6 +2,7 @@
 
 #include "app/KeyPreview.h"
 #include "app/TForm2.h"
+#include "app/UserTransfer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,9 +198,15 @@ void TForm1::Action2Execute() {
   if (Form5) cards::EditCurrentArticle(*Form5);
 }
 
-void TForm1::Action4Execute() { exchange_->SendChanges(); }
+void TForm1::Action4Execute() {
+  const UserTransfer busy(*this);
+  exchange_->SendChanges();
+}
 
-void TForm1::JvXPBarActionItems3Click() { QueryUpdateCount(); }
+void TForm1::JvXPBarActionItems3Click() {
+  const UserTransfer busy(*this);
+  QueryUpdateCount();
+}
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
 

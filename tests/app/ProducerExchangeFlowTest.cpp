@@ -188,6 +188,20 @@ TEST_F(ProducerExchangeFlowTest, SentChangesLeaveTheHandbookAndTheGridOnce) {
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
 }
 
+TEST_F(ProducerExchangeFlowTest, ASendTheReaderStartedKeepsTheWindowBusyUntilItEnds) {
+  app::TForm1& form = Start({SectionLine(0, "Общие термины"), testing_support::TermLine(2, "Бронхит", "", "x", 0, "+")});
+  bool busyWhileAsked = false;
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  boxes_.WhileShown([&] {
+    busyWhileAsked = busyWhileAsked || (!form.isEnabled() && QApplication::overrideCursor() &&
+                                        QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+  });
+  Action4()->trigger();
+  EXPECT_TRUE(busyWhileAsked);
+  EXPECT_TRUE(form.isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(ProducerExchangeFlowTest, TheHiddenToolAsksForTheCountAtOnce) {
   StartOnHandbook();
   platform::SettingsStore settings;

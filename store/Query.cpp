@@ -13,6 +13,7 @@
 #include "store/RowSet.h"
 #include "store/TextCompare.h"
 #include "store/UpdateSql.h"
+#include "text/Cp1251.h"
 
 namespace store {
 namespace {
@@ -221,8 +222,11 @@ void Query::Post() {
   if (!impl_->updateObject) throw DatabaseError("The query has no update object");
   const bool inserting = impl_->state == EditState::Insert;
   try {
-    impl_->updateObject->Apply(inserting ? UpdateKind::Insert : UpdateKind::Modify,
-                               CurrentValues(), OriginalValues());
+    const std::uint64_t written = impl_->updateObject->Apply(inserting ? UpdateKind::Insert : UpdateKind::Modify,
+                                                             CurrentValues(), OriginalValues());
+    // The row was deleted behind the list's back (a send, an update, another window): say so
+    // rather than keep values that were written nowhere.
+    if (written == 0) throw DatabaseError(text::Utf8ToCp1251("Запись не сохранена: её больше нет в справочнике."));
   } catch (...) {
     Cancel();
     throw;

@@ -88,7 +88,7 @@ const std::string& UpdateSql::ModifySQL() const { return impl_->kinds[0].text; }
 const std::string& UpdateSql::InsertSQL() const { return impl_->kinds[1].text; }
 const std::string& UpdateSql::DeleteSQL() const { return impl_->kinds[2].text; }
 
-void UpdateSql::Apply(UpdateKind kind, const FieldValues& newValues, const FieldValues& oldValues) {
+std::uint64_t UpdateSql::Apply(UpdateKind kind, const FieldValues& newValues, const FieldValues& oldValues) {
   Prepared& p = impl_->kinds[static_cast<int>(kind)];
   if (p.text.empty()) throw DatabaseError("The update object has no statement for this change");
   Firebird::ITransaction* transaction = impl_->Transaction();
@@ -108,9 +108,12 @@ void UpdateSql::Apply(UpdateKind kind, const FieldValues& newValues, const Field
 
   const ParameterMessage message(p.statement, impl_->Attachment(), transaction, values);
   fb::Status status;
+  std::uint64_t written = 0;
   fb::Guarded([&] {
     p.statement.Get()->execute(&status, transaction, message.Layout(), message.Data(), nullptr, nullptr);
+    written = p.statement.Get()->getAffectedRecords(&status);
   });
+  return written;
 }
 
 }  // namespace store

@@ -3,6 +3,7 @@
 // bound from the row's new value of field NAME, :OLD_NAME from its value as fetched; values go as
 // Windows-1251 text (a text over 32765 bytes as a text blob) and the server converts them to the
 // column's type.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -28,8 +29,9 @@ class UpdateSql {
   const std::string& InsertSQL() const;
   const std::string& DeleteSQL() const;
 
-  // Runs one statement; throws DatabaseError (also for a parameter with no field of that name).
-  void Apply(UpdateKind kind, const FieldValues& newValues, const FieldValues& oldValues);
+  // Runs one statement and returns how many rows it wrote; throws DatabaseError (also for a
+  // parameter with no field of that name).
+  std::uint64_t Apply(UpdateKind kind, const FieldValues& newValues, const FieldValues& oldValues);
 
   struct Impl;
 

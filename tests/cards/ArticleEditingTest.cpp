@@ -380,4 +380,22 @@ TEST_F(ArticleEditingTest, EditWithAnEmptyListDoesNothing) {
   EXPECT_EQ(termList_.RecordCount(), 0);
 }
 
+TEST_F(ArticleEditingTest, EditingARowDeletedMeanwhileSaysSoAndKeepsWhatWasTyped) {
+  GoTo(cards_testing::kGastroptosis);
+  // Gone behind the list's back, as a send or an update takes a row away.
+  executor_.SetSQL("delete from EUPHEMIZMS where EUPH_UID = " + std::to_string(cards_testing::kGastroptosis));
+  executor_.ExecQuery();
+  QStringList comeBack;
+  EditorScript script(*editor_, {EditorScript::Save("гастроптоз", "греч. ptosis", "опущение"),
+                                 Recorded(comeBack, EditorScript::PressExit())});
+  cards::EditCurrentArticle(*editor_);
+
+  EXPECT_EQ(script.Showings(), 2) << "the editor comes back with the text";
+  EXPECT_EQ(comeBack, (QStringList{QStringLiteral("гастроптоз"), QStringLiteral("греч. ptosis"),
+                                   QStringLiteral("опущение")}));
+  ASSERT_EQ(boxes_.Errors().size(), 1u);
+  EXPECT_EQ(boxes_.Errors()[0], ansi("Запись не сохранена: её больше нет в справочнике."));
+  EXPECT_EQ(Count("EUPH_UID = " + std::to_string(cards_testing::kGastroptosis)), 0) << "written nowhere";
+}
+
 }  // namespace

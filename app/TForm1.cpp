@@ -199,12 +199,12 @@ void TForm1::Action2Execute() {
 }
 
 void TForm1::Action4Execute() {
-  const UserTransfer busy(*this);
+  const UserTransfer busy(*this, handbook_.IdHTTP1);
   exchange_->SendChanges();
 }
 
 void TForm1::JvXPBarActionItems3Click() {
-  const UserTransfer busy(*this);
+  const UserTransfer busy(*this, handbook_.IdHTTP1);
   QueryUpdateCount();
 }
 

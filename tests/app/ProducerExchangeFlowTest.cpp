@@ -1,6 +1,9 @@
 // The main window's exchange with a real producer server on 127.0.0.1: the update check, the
 // offered download applied to the handbook, and sending the local changes.
 #include <QByteArray>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 
 #include <zlib.h>
 
@@ -8,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "exchange/HttpError.h"
 #include "exchange/LastUpdateSetting.h"
 #include "exchange/UpdateCountReply.h"
 #include "exchange/UpdateOfferPrompt.h"
@@ -87,7 +91,10 @@ class ProducerExchangeFlowTest : public MainWindowTest {
   std::string Answer(const httplib::Request& request) {
     if (request.target.ends_with("&count=1")) return countReply_;
     if (request.target == kUpdateTarget) return Gzip(document_);
-    if (request.path == "/includes/dictadd.php") return uploadReply_;
+    if (request.path == "/includes/dictadd.php") {
+      if (slowUpload_) server_.Pause(std::chrono::seconds(10));
+      return uploadReply_;
+    }
     return "?";
   }
 
@@ -95,6 +102,7 @@ class ProducerExchangeFlowTest : public MainWindowTest {
   QByteArray savedDataHome_;
   std::string countReply_ = "0|0";
   std::string uploadReply_ = "OK";
+  bool slowUpload_ = false;
   std::string document_;
   testsupport::LoopbackServer server_{[this](const httplib::Request& request, httplib::Response& response) {
     // Not a text type: the server would gzip a text answer once more for a client that accepts it.
@@ -199,6 +207,25 @@ TEST_F(ProducerExchangeFlowTest, ASendTheReaderStartedKeepsTheWindowBusyUntilItE
   Action4()->trigger();
   EXPECT_TRUE(busyWhileAsked);
   EXPECT_TRUE(form.isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ProducerExchangeFlowTest, ASlowSendShowsItsProgressAndCancelEndsItLikeAFailure) {
+  Start({SectionLine(0, "Общие термины"), testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
+  slowUpload_ = true;
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  bool progressShown = false;
+  QTimer::singleShot(1500, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* progress = qobject_cast<QProgressDialog*>(window);
+      if (!progress || !progress->isVisible()) continue;
+      progressShown = true;
+      progress->findChild<QPushButton*>()->click();  // as the person does
+    }
+  });
+  EXPECT_THROW(Action4()->trigger(), exchange::HttpCancelled);
+  EXPECT_TRUE(progressShown);
+  EXPECT_EQ(CommittedHeadwords(), std::vector<std::string>{ansi("Вирус")}) << "nothing settled";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <zlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -21,6 +19,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/exchange/UpdateDocumentBuilder.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/Gzip.h"
 #include "tests/support/LoopbackServer.h"
 #include "widgets/CollapsibleBarItem.h"
 #include "text/DateTime.h"
@@ -34,20 +33,6 @@ using testing_support::ansi;
 
 constexpr const char* kCountTarget = "/includes/dictupdgz.php?date=2008-12-29%2000:00:00&count=1";
 constexpr const char* kUpdateTarget = "/includes/dictupdgz.php?date=2008-12-29%2000:00:00";
-
-std::string Gzip(const std::string& text) {
-  z_stream stream{};
-  deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-  std::string packed(deflateBound(&stream, text.size()), '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  stream.avail_in = static_cast<uInt>(text.size());
-  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
-  stream.avail_out = static_cast<uInt>(packed.size());
-  deflate(&stream, Z_FINISH);
-  packed.resize(stream.total_out);
-  deflateEnd(&stream);
-  return packed;
-}
 
 class ProducerExchangeFlowTest : public MainWindowTest {
  protected:
@@ -90,7 +75,7 @@ class ProducerExchangeFlowTest : public MainWindowTest {
 
   std::string Answer(const httplib::Request& request) {
     if (request.target.ends_with("&count=1")) return countReply_;
-    if (request.target == kUpdateTarget) return Gzip(document_);
+    if (request.target == kUpdateTarget) return testing_support::Gzip(document_);
     if (request.path == "/includes/dictadd.php") {
       if (slowUpload_) server_.Pause(std::chrono::seconds(10));
       return uploadReply_;

@@ -3,12 +3,12 @@
 #include "exchange/HttpClient.h"
 
 #include <QTimer>
-#include <zlib.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
+#include "tests/support/Gzip.h"
 #include "tests/support/LoopbackServer.h"
 
 namespace {
@@ -21,20 +21,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 void AnswerText(httplib::Response& response, const std::string& text) { response.set_content(text, "text/html"); }
-
-std::string Gzip(const std::string& text) {
-  z_stream stream{};
-  deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&stream, text.size()), '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  stream.avail_in = static_cast<uInt>(text.size());
-  stream.next_out = reinterpret_cast<Bytef*>(out.data());
-  stream.avail_out = static_cast<uInt>(out.size());
-  deflate(&stream, Z_FINISH);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
 
 // What the message of the error thrown by request() says, or a failure when none is thrown.
 template <typename Error, typename Request>
@@ -163,7 +149,7 @@ TEST_F(HttpClientTest, CookieSetByOneAnswerGoesBackWithTheNextRequest) {
 
 TEST_F(HttpClientTest, AcceptEncodingStaysOnceSetAndTheGzipBodyComesBackRaw) {
   const std::string document = std::string(2000, 'A') + "<update/>";
-  const std::string packed = Gzip(document);
+  const std::string packed = testing_support::Gzip(document);
   LoopbackServer& server = Serve([&](const httplib::Request&, httplib::Response& response) {
     response.set_header("Content-Encoding", "gzip");
     response.set_content(packed, "application/octet-stream");

@@ -9,26 +9,28 @@
 #include "exchange/HttpClient.h"
 
 namespace app {
+namespace {
+
+constexpr int kShowAfterMs = 500;
+
+int Clamped(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, 0, 1 << 30)); }
+
+}  // namespace
 
 UserTransfer::UserTransfer(QWidget& window, exchange::HttpClient& client)
     : window_(window), client_(client), wasEnabled_(window.isEnabled()) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   window_.setEnabled(false);
-  // Shown by Qt itself once the transfer has lasted half a second; above the cards like every
-  // modal window of the program.
-  progress_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Отмена"), 0, 0, nullptr,
-                                                Qt::Dialog | Qt::WindowStaysOnTopHint);
-  progress_->setObjectName(QStringLiteral("TransferProgress"));
-  progress_->setWindowModality(Qt::ApplicationModal);
-  progress_->setMinimumDuration(500);
-  progress_->setAutoReset(false);
-  progress_->setAutoClose(false);
-  progress_->setValue(0);
-  QObject::connect(progress_.get(), &QProgressDialog::canceled, [this] { client_.Cancel(); });
+  // The request runs its own event loop, so this ticks while it runs.
+  watch_.setInterval(100);
+  QObject::connect(&watch_, &QTimer::timeout, [this] { Watch(); });
+  watch_.start();
   client_.SetProgress([this](std::int64_t received, std::int64_t total) {
-    // Bytes of the server's length when it gives one; a busy bar when not.
-    progress_->setMaximum(total > 0 ? static_cast<int>(std::min<std::int64_t>(total, 1 << 30)) : 0);
-    progress_->setValue(static_cast<int>(std::min<std::int64_t>(received, 1 << 30)));
+    if (progress_) {
+      // Bytes of the server's length when it gives one; a busy bar when not.
+      progress_->setMaximum(total > 0 ? Clamped(total) : 0);
+      progress_->setValue(Clamped(received));
+    }
   });
 }
 
@@ -37,6 +39,27 @@ UserTransfer::~UserTransfer() {
   progress_.reset();
   window_.setEnabled(wasEnabled_);
   QApplication::restoreOverrideCursor();
+}
+
+void UserTransfer::Watch() {
+  if (!client_.Busy()) {
+    requestRunning_.invalidate();
+    if (progress_) progress_->hide();
+    return;
+  }
+  if (!requestRunning_.isValid()) requestRunning_.start();
+  if (requestRunning_.elapsed() < kShowAfterMs || (progress_ && progress_->isVisible())) return;
+  if (!progress_) {
+    // Above the cards like every modal window of the program.
+    progress_ = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Отмена"), 0, 0, nullptr,
+                                                  Qt::Dialog | Qt::WindowStaysOnTopHint);
+    progress_->setObjectName(QStringLiteral("TransferProgress"));
+    progress_->setWindowModality(Qt::ApplicationModal);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    QObject::connect(progress_.get(), &QProgressDialog::canceled, [this] { client_.Cancel(); });
+  }
+  progress_->show();
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The main window's exchange with a real producer server on 127.0.0.1: the update check, the
 // offered download applied to the handbook, and sending the local changes.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -212,6 +213,22 @@ TEST_F(ProducerExchangeFlowTest, ASlowSendShowsItsProgressAndCancelEndsItLikeAFa
   EXPECT_TRUE(progressShown);
   EXPECT_EQ(CommittedHeadwords(), std::vector<std::string>{ansi("Вирус")}) << "nothing settled";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ProducerExchangeFlowTest, WithNothingToSendNoProgressShows) {
+  Start({SectionLine(0, "Общие термины"), Term(1, "Анемия", 0)});
+  bool progressShown = false;
+  boxes_.WhileShown([&] {
+    // The person reads the message for a while.
+    QElapsedTimer reading;
+    reading.start();
+    while (reading.elapsed() < 800) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (QWidget* window : QApplication::topLevelWidgets())
+      progressShown = progressShown || (qobject_cast<QProgressDialog*>(window) && window->isVisible());
+  });
+  Action4()->trigger();
+  ASSERT_EQ(boxes_.Shown().size(), 1u);
+  EXPECT_FALSE(progressShown);
 }
 
 TEST_F(ProducerExchangeFlowTest, TheHiddenToolAsksForTheCountAtOnce) {

@@ -57,8 +57,11 @@ struct HttpClient::Impl {
   QTimer curlTimer;
   QTimer stallTimer;
 
-  // The running request.
+  // The running request. `ended` belongs to its Perform: set when Cancel took it off the client
+  // while its loop could not return yet, so a later request may already use the handle.
   QEventLoop* loop = nullptr;
+  bool* ended = nullptr;
+  bool inCurl = false;  // inside curl_multi_socket_action, where the handle must not be removed
   std::string url;
   std::string body;
   std::string statusLine;
@@ -77,6 +80,7 @@ struct HttpClient::Impl {
   void Finish() {
     if (loop) loop->quit();
   }
+  void Detach();
   std::string Perform(const std::string& url, const std::string* contentType, const std::string* body);
   [[noreturn]] void ThrowFailure() const;
 
@@ -168,7 +172,9 @@ void HttpClient::Impl::Watch(curl_socket_t socket, int what) {
 
 void HttpClient::Impl::Drive(curl_socket_t socket, int events) {
   int running = 0;
+  inCurl = true;
   curl_multi_socket_action(multi, socket, events, &running);
+  inCurl = false;
   int pending = 0;
   while (CURLMsg* message = curl_multi_info_read(multi, &pending)) {
     if (message->msg == CURLMSG_DONE && message->easy_handle == easy) {
@@ -211,6 +217,7 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
   }
 
   QEventLoop localLoop;
+  bool endedHere = false;
   url = target;
   body.clear();
   statusLine.clear();
@@ -220,12 +227,15 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
   uploaded = 0;
   result = CURLE_OK;
   loop = &localLoop;
+  ended = &endedHere;
 
   curl_multi_add_handle(multi, easy);
   if (!done) localLoop.exec();
+  if (endedHere) throw HttpCancelled("HTTP request to " + target + " cancelled");
   stallTimer.stop();
   curl_multi_remove_handle(multi, easy);
   loop = nullptr;
+  ended = nullptr;
   curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
   curl_easy_setopt(easy, CURLOPT_POSTFIELDS, nullptr);
 
@@ -244,6 +254,25 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
     throw HttpError("HTTP request to " + url + " failed: the server answered " +
                     (statusLine.empty() ? std::to_string(status) : statusLine));
   return std::move(body);
+}
+
+// Takes the running request off the client at once, so the next one can start even while the
+// cancelled one's caller is still further down the stack. Inside libcurl's own call the handle
+// must stay; there the request's loop just ends and its Perform takes it off.
+void HttpClient::Impl::Detach() {
+  if (!loop) return;
+  if (inCurl) {
+    Finish();
+    return;
+  }
+  stallTimer.stop();
+  curl_multi_remove_handle(multi, easy);
+  curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
+  curl_easy_setopt(easy, CURLOPT_POSTFIELDS, nullptr);
+  *ended = true;
+  loop->quit();
+  loop = nullptr;
+  ended = nullptr;
 }
 
 void HttpClient::Impl::ThrowFailure() const {
@@ -320,7 +349,7 @@ std::string HttpClient::Post(const std::string& url, const std::string& contentT
   return d_->Perform(url, &contentType, &body);
 }
 
-void HttpClient::Cancel() { d_->Finish(); }
+void HttpClient::Cancel() { d_->Detach(); }
 
 bool HttpClient::Busy() const { return d_->loop != nullptr; }
 

@@ -40,7 +40,9 @@ class HttpClient {
   std::string Get(const std::string& url);
   std::string Post(const std::string& url, const std::string& contentType, const std::string& body);
 
-  // Ends the running request, if any; its Get or Post throws HttpCancelled.
+  // Ends the running request, if any; its Get or Post throws HttpCancelled. Called from outside
+  // the request's own callbacks, the client is free again at once (Busy is false), even while the
+  // cancelled call is still waiting further down the stack.
   void Cancel();
   bool Busy() const;
 

@@ -292,6 +292,32 @@ TEST_F(HttpClientTest, CancelFromATimerEndsASlowAnswerAndTheClientStaysUsable) {
   EXPECT_EQ(client.Get(server.Url("/next")), "quick");
 }
 
+// The automatic check's request must not hold up one the person starts: cancelling it frees the
+// client at once, though its own call returns only after the newer one.
+TEST_F(HttpClientTest, CancelFreesTheClientForARequestMadeBeforeTheCancelledCallReturns) {
+  LoopbackServer& server = Serve([&](const httplib::Request& request, httplib::Response& response) {
+    if (request.path == "/slow")
+      AnswerSlowly(response, 100, 10, 100ms, false);
+    else
+      AnswerText(response, "quick " + request.path);
+  });
+  std::string nested;
+  bool busyAfterCancel = true;
+  QTimer::singleShot(300ms, [&] {
+    client.Cancel();
+    busyAfterCancel = client.Busy();
+    nested = client.Get(server.Url("/person"));
+  });
+
+  const std::string text = ErrorText<HttpCancelled>([&] { client.Get(server.Url("/slow")); });
+
+  EXPECT_FALSE(busyAfterCancel);
+  EXPECT_EQ(nested, "quick /person");
+  EXPECT_NE(text.find(server.Url("/slow")), std::string::npos) << text;
+  EXPECT_FALSE(client.Busy());
+  EXPECT_EQ(client.Get(server.Url("/after")), "quick /after");
+}
+
 TEST_F(HttpClientTest, EventLoopRunsDuringARequestWhichRefusesASecondOne) {
   LoopbackServer& server = Serve([&](const httplib::Request& request, httplib::Response& response) {
     if (request.path == "/slow")

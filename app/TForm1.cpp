@@ -71,7 +71,7 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
     Form2->AddTitles(titles);
     Form2->ShowModal();
     Form2->ClearTitles();
-  });
+  }, [this] { return std::make_unique<UserTransfer>(*this, handbook_.IdHTTP1); });
   // The about window is not in the program yet.
   JvXPBar1->Item(3).setEnabled(false);
 
@@ -198,15 +198,9 @@ void TForm1::Action2Execute() {
   if (Form5) cards::EditCurrentArticle(*Form5);
 }
 
-void TForm1::Action4Execute() {
-  const UserTransfer busy(*this, handbook_.IdHTTP1);
-  exchange_->SendChanges();
-}
+void TForm1::Action4Execute() { exchange_->SendChanges(); }
 
-void TForm1::JvXPBarActionItems3Click() {
-  const UserTransfer busy(*this, handbook_.IdHTTP1);
-  QueryUpdateCount();
-}
+void TForm1::JvXPBarActionItems3Click() { QueryUpdateCount(); }
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
 
@@ -265,7 +259,10 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  if (event->isAccepted()) emit Closed();
+  if (!event->isAccepted()) return;
+  // A scheduled check's request must not keep the ending program waiting.
+  handbook_.IdHTTP1.Cancel();
+  emit Closed();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -1,13 +1,16 @@
 #pragma once
-// While a transfer the person started runs on the event loop, the window it came from takes no
-// input and the cursor says the program is busy; once a request has run for half a second its
-// progress shows, with a Cancel that ends it like a failed request. All of it goes however the
-// transfer ends; the questions and messages around the requests show no progress.
+// While a transfer the person started or agreed to runs on the event loop, the window it came from
+// takes no input and the cursor says the program is busy; once a request has run for half a second
+// its progress shows, with a Cancel that ends it like a failed request, and an update that takes
+// as long to apply shows how many of its terms are in. All of it goes however the transfer ends;
+// the questions and messages around the requests show no progress.
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdint>
 #include <memory>
+
+#include "core/TransferFeedback.h"
 
 class QProgressDialog;
 class QWidget;
@@ -18,22 +21,27 @@ class HttpClient;
 
 namespace app {
 
-class UserTransfer {
+class UserTransfer : public core::TransferFeedback {
  public:
   UserTransfer(QWidget& window, exchange::HttpClient& client);
-  ~UserTransfer();
+  ~UserTransfer() override;
   UserTransfer(const UserTransfer&) = delete;
   UserTransfer& operator=(const UserTransfer&) = delete;
 
+  void TermsApplied(std::size_t applied, std::size_t all) override;
+
  private:
   void Watch();
-  void Show(std::int64_t received, std::int64_t total);
+  QProgressDialog& Progress();
 
   QWidget& window_;
   exchange::HttpClient& client_;
   bool wasEnabled_;
   QTimer watch_;
   QElapsedTimer requestRunning_;
+  QElapsedTimer applying_;
+  QElapsedTimer lastShownApplied_;
+  bool appliedAtOnce_ = false;
   std::unique_ptr<QProgressDialog> progress_;
 };
 

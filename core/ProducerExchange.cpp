@@ -30,16 +30,18 @@ namespace {
 // Set on the shared client by the first download; it stays for every later request of the run.
 constexpr const char* kAcceptEncoding = "compress; q=.5, gzip";
 
-// Marks a check as open for as long as it runs, prompt, download and report included.
+// Marks a check as open for as long as it runs, prompt, download and report included. The
+// person's check may run inside a scheduled one whose request it ended.
 class CheckInProgress {
  public:
-  explicit CheckInProgress(bool& flag) : flag_(flag) { flag_ = true; }
-  ~CheckInProgress() { flag_ = false; }
+  explicit CheckInProgress(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~CheckInProgress() { flag_ = was_; }
   CheckInProgress(const CheckInProgress&) = delete;
   CheckInProgress& operator=(const CheckInProgress&) = delete;
 
  private:
   bool& flag_;
+  bool was_;
 };
 
 // The copy of the last update document, beside the transliteration table; the editorial tools read
@@ -53,19 +55,44 @@ void KeepCopyOfDocument(const std::string& document) {
 
 }  // namespace
 
-ProducerExchange::ProducerExchange(Handbook& handbook, ReportShower showReport)
-    : handbook_(handbook), showReport_(std::move(showReport)) {}
+// The person's transfer: a scheduled request still running is ended first, so the client is
+// theirs; the feedback shows for as long as this lives. Nested ones share the outermost.
+class ProducerExchange::PersonsTransfer {
+ public:
+  explicit PersonsTransfer(ProducerExchange& exchange) : exchange_(exchange) {
+    exchange_.handbook_.IdHTTP1.Cancel();
+    if (exchange_.feedback_ || !exchange_.showFeedback_) return;
+    feedback_ = exchange_.showFeedback_();
+    exchange_.feedback_ = feedback_.get();
+  }
+  ~PersonsTransfer() {
+    if (feedback_) exchange_.feedback_ = nullptr;
+  }
+  PersonsTransfer(const PersonsTransfer&) = delete;
+  PersonsTransfer& operator=(const PersonsTransfer&) = delete;
+
+ private:
+  ProducerExchange& exchange_;
+  std::unique_ptr<TransferFeedback> feedback_;
+};
+
+ProducerExchange::ProducerExchange(Handbook& handbook, ReportShower showReport, TransferFeedbackMaker showFeedback)
+    : handbook_(handbook), showReport_(std::move(showReport)), showFeedback_(std::move(showFeedback)) {}
 
 void ProducerExchange::CheckForUpdates() {
-  if (checking_) return;
+  if (checking_ || feedback_) return;
   platform::SettingsStore settings;
   const exchange::UpdateCheckDecision decision = exchange::DecideUpdateCheck(settings);
   handbook_.FLastUpdate = decision.lastUpdate;
-  if (decision.askProducer) QueryUpdateCount();
+  if (decision.askProducer) AskForUpdateCount();
 }
 
 void ProducerExchange::QueryUpdateCount() {
-  if (checking_) return;
+  const PersonsTransfer transfer(*this);
+  AskForUpdateCount();
+}
+
+void ProducerExchange::AskForUpdateCount() {
   const CheckInProgress open(checking_);
   try {
     const std::string reply = handbook_.IdHTTP1.Get(exchange::UpdateCountUrl(handbook_.FLastUpdate));
@@ -86,6 +113,7 @@ void ProducerExchange::QueryUpdateCount() {
 }
 
 void ProducerExchange::DownloadUpdate() {
+  const PersonsTransfer transfer(*this);
   try {
     handbook_.IdHTTP1.SetHeader("Accept-Encoding", kAcceptEncoding);
     const std::string body = handbook_.IdHTTP1.Get(exchange::UpdateDownloadUrl(handbook_.FLastUpdate));
@@ -94,7 +122,9 @@ void ProducerExchange::DownloadUpdate() {
     const exchange::UpdateApplication applied = exchange::ApplyUpdateDocument(
         exchange::UpdateTarget{handbook_.IBDatabase1, handbook_.IBQuery1, handbook_.IBQuery2,
                                handbook_.FCurrentSection},
-        exchange::ReadUpdateDocument(document), platform::SupportEmail());
+        exchange::ReadUpdateDocument(document), platform::SupportEmail(), [this](std::size_t applied, std::size_t all) {
+          if (feedback_) feedback_->TermsApplied(applied, all);
+        });
     // A damaged or mismatched document leaves the date, so the next check asks for it again.
     if (applied.outcome != exchange::UpdateOutcome::Complete) return;
     platform::SettingsStore settings;
@@ -109,6 +139,7 @@ void ProducerExchange::DownloadUpdate() {
 }
 
 void ProducerExchange::SendChanges() {
+  const PersonsTransfer transfer(*this);
   const std::vector<std::string> lines =
       exchange::ChangeDocumentLines(exchange::ReadChangedTerms(handbook_.IBQuery1));
   if (exchange::IsEmptyChangeDocument(lines)) {

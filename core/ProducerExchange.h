@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/TransferFeedback.h"
+
 namespace core {
 
 class Handbook;
@@ -15,12 +17,15 @@ class ProducerExchange {
   // `showReport` shows the titles an update brought (the report window, modally).
   using ReportShower = std::function<void(const std::vector<std::string>& titles)>;
 
-  ProducerExchange(Handbook& handbook, ReportShower showReport);
+  // `showFeedback` makes what the person sees while a transfer they asked for or agreed to runs.
+  ProducerExchange(Handbook& handbook, ReportShower showReport, TransferFeedbackMaker showFeedback = {});
 
-  // The scheduled check: asks the producer once the last update is seven days old. Errors of the
-  // settings reach the caller; a check while another one is still open is skipped.
+  // The scheduled check: asks the producer once the last update is seven days old. Its count
+  // request is silent and leaves the windows usable. Errors of the settings reach the caller; a
+  // check while another one or a transfer of the person's is still open is skipped.
   void CheckForUpdates();
-  // The count request and the offer, without the seven-day test; silent on every error.
+  // The person's own count request and the offer, without the seven-day test; silent on every
+  // error. It ends a running scheduled request first.
   void QueryUpdateCount();
   // Fetches, checks and applies the update since FLastUpdate; silent on every error.
   void DownloadUpdate();
@@ -29,10 +34,15 @@ class ProducerExchange {
   void SendChanges();
 
  private:
+  class PersonsTransfer;
+
+  void AskForUpdateCount();
   bool UploadChanges(const std::string& document);
 
   Handbook& handbook_;
   ReportShower showReport_;
+  TransferFeedbackMaker showFeedback_;
+  TransferFeedback* feedback_ = nullptr;  // of the person's transfer running now
   bool checking_ = false;
 };
 

@@ -71,7 +71,8 @@ void ListCurrentSection(const UpdateTarget& target) {
 // Everything up to the end of the document as far as it was read (nothing after a digest
 // mismatch, which leaves the document empty); the titles go to `reportTitles`
 // before their statements run, so a failing look-up leaves them listed.
-void Apply(const UpdateTarget& target, const UpdateDocument& document, std::vector<std::string>& reportTitles) {
+void Apply(const UpdateTarget& target, const UpdateDocument& document, std::vector<std::string>& reportTitles,
+           const TermsAppliedProgress& progress) {
   if (document.info) platform::Boxes().ShowMessage(*document.info);
   UpdateChanges changes(target.database);
   for (const ProducerCategory& category : document.categories)
@@ -79,9 +80,12 @@ void Apply(const UpdateTarget& target, const UpdateDocument& document, std::vect
   if (!document.categoriesComplete) return;
   // Terms may name a category of this same document.
   CommitIfActive(target.database);
+  const std::size_t all = document.terms.size();
+  if (progress) progress(0, all);
   for (const ProducerTerm& term : document.terms) {
     reportTitles.push_back(term.title);
     changes.Run(TermChange(term, IsStoredTerm(target.lookups, term)));
+    if (progress) progress(reportTitles.size(), all);
   }
   if (document.outcome == UpdateOutcome::Complete) CommitIfActive(target.database);
 }
@@ -89,10 +93,10 @@ void Apply(const UpdateTarget& target, const UpdateDocument& document, std::vect
 }  // namespace
 
 UpdateApplication ApplyUpdateDocument(const UpdateTarget& target, const UpdateDocument& document,
-                                      std::string_view supportEmail) {
+                                      std::string_view supportEmail, const TermsAppliedProgress& progress) {
   UpdateApplication result{document.outcome, {}};
   try {
-    Apply(target, document, result.reportTitles);
+    Apply(target, document, result.reportTitles, progress);
   } catch (...) {
     // A commit may have closed the list already; the error that ended the run is the one to report.
     try {

@@ -3,7 +3,9 @@
 // (committed on their own once all are read), the terms, and the commit that ends a whole document.
 // A change statement the store rejects is shown as its text and the run goes on with the next one.
 // Whatever way it ends, the term list is listed again, since a commit closes it.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +37,12 @@ struct UpdateApplication {
   std::vector<std::string> reportTitles;
 };
 
+// Told before the first term and after each one: how many of all terms have been applied.
+using TermsAppliedProgress = std::function<void(std::size_t applied, std::size_t all)>;
+
 // `supportEmail` ends the invalid-data message. Throws DatabaseError when a look-up, a commit or
 // the term list fails; the term list is listed again first (as far as the store lets it).
 UpdateApplication ApplyUpdateDocument(const UpdateTarget& target, const UpdateDocument& document,
-                                      std::string_view supportEmail);
+                                      std::string_view supportEmail, const TermsAppliedProgress& progress = {});
 
 }  // namespace exchange

@@ -75,8 +75,14 @@ class ProducerExchangeFlowTest : public MainWindowTest {
   }
 
   std::string Answer(const httplib::Request& request) {
-    if (request.target.ends_with("&count=1")) return countReply_;
-    if (request.target == kUpdateTarget) return testing_support::Gzip(document_);
+    if (request.target.ends_with("&count=1")) {
+      if (slowCount_) server_.Pause(std::chrono::seconds(10));
+      return countReply_;
+    }
+    if (request.target == kUpdateTarget) {
+      if (slowDownload_) server_.Pause(std::chrono::milliseconds(1200));
+      return testing_support::Gzip(document_);
+    }
     if (request.path == "/includes/dictadd.php") {
       if (slowUpload_) server_.Pause(std::chrono::seconds(10));
       return uploadReply_;
@@ -89,6 +95,8 @@ class ProducerExchangeFlowTest : public MainWindowTest {
   std::string countReply_ = "0|0";
   std::string uploadReply_ = "OK";
   bool slowUpload_ = false;
+  bool slowCount_ = false;
+  bool slowDownload_ = false;
   std::string document_;
   testsupport::LoopbackServer server_{[this](const httplib::Request& request, httplib::Response& response) {
     // Not a text type: the server would gzip a text answer once more for a client that accepts it.
@@ -154,6 +162,71 @@ TEST_F(ProducerExchangeFlowTest, ATickWhileTheOfferIsOpenStartsNoSecondCheck) {
   form.CheckForUpdates();
   EXPECT_EQ(server_.Requests().size(), 1u);
   EXPECT_EQ(boxes_.Shown().size(), 1u);
+}
+
+TEST_F(ProducerExchangeFlowTest, ADownloadAcceptedFromTheScheduledCheckKeepsTheWindowBusyAndCountsTheTerms) {
+  app::TForm1& form = StartOnHandbook();
+  exchange_test::UpdateDocumentBuilder update;
+  update.categories = {{"0", ansi("Общие термины")}};
+  update.terms = {{"500", "0", ansi("Дисбактериоз"), "", "x"}, {"501", "0", ansi("Ежа"), "", "y"}};
+  document_ = update.Signed();
+  countReply_ = "2|345";
+  slowDownload_ = true;
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  boxes_.WillAnswer(MessageAnswer::No);
+  bool busyWhenDone = false;
+  QString progressText;
+  boxes_.WhileShown([&] {
+    if (boxes_.Shown().size() != 2) return;  // the report question, after the terms went in
+    busyWhenDone = !form.isEnabled() && QApplication::overrideCursor() &&
+                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* progress = qobject_cast<QProgressDialog*>(window)) progressText = progress->labelText();
+  });
+
+  form.Timer1Timer();
+
+  EXPECT_TRUE(busyWhenDone);
+  EXPECT_EQ(progressText, QStringLiteral("Обновлено записей: 2 из 2"));
+  EXPECT_TRUE(form.isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The scheduled count request is silent and slow behind a dead link; the person's own request
+// ends it instead of waiting for it.
+TEST_F(ProducerExchangeFlowTest, ASendDuringTheScheduledCountRequestEndsThatRequestAndGoesThrough) {
+  app::TForm1& form = Start({SectionLine(0, "Общие термины"), testing_support::TermLine(2, "Бронхит", "", "x", 0, "+")});
+  form.UpdateCheckHook = nullptr;
+  slowCount_ = true;
+  countReply_ = "1|10";
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  bool usableMeanwhile = false;
+  QTimer::singleShot(300, [&] {
+    usableMeanwhile = form.isEnabled() && QApplication::overrideCursor() == nullptr;
+    Action4()->trigger();
+  });
+
+  form.CheckForUpdates();
+
+  EXPECT_TRUE(usableMeanwhile);
+  ASSERT_EQ(boxes_.Shown().size(), 2u) << "the send's question and its outcome, no offer";
+  EXPECT_EQ(boxes_.Shown()[1].text, ansi("Данные успешно переданы."));
+  ASSERT_EQ(server_.Requests().size(), 2u);
+  EXPECT_EQ(server_.Requests()[1].method, "POST");
+}
+
+TEST_F(ProducerExchangeFlowTest, ClosingTheWindowEndsTheScheduledCountRequest) {
+  app::TForm1& form = StartOnHandbook();
+  slowCount_ = true;
+  countReply_ = "1|10";
+  QTimer::singleShot(300, [&] { form.close(); });
+  QElapsedTimer waited;
+  waited.start();
+
+  form.CheckForUpdates();
+
+  EXPECT_LT(waited.elapsed(), 5000) << "the server holds the answer back for ten seconds";
+  EXPECT_TRUE(boxes_.Shown().empty());
 }
 
 TEST_F(ProducerExchangeFlowTest, AProducerOutOfReachIsNoNewsToTheReader) {

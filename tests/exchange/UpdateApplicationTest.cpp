@@ -50,8 +50,12 @@ class UpdateApplicationTest : public ::testing::Test {
     return {handbook_.IBDatabase1, handbook_.IBQuery1, handbook_.IBQuery2, handbook_.FCurrentSection};
   }
 
+  // Each progress report is kept as "applied/all".
   exchange::UpdateApplication Apply(const std::string& signedDocument) {
-    return exchange::ApplyUpdateDocument(Target(), exchange::ReadUpdateDocument(signedDocument), kSupport);
+    return exchange::ApplyUpdateDocument(Target(), exchange::ReadUpdateDocument(signedDocument), kSupport,
+                                         [this](std::size_t applied, std::size_t all) {
+                                           progress_.push_back(std::to_string(applied) + "/" + std::to_string(all));
+                                         });
   }
 
   // The first column of the first row, through the handbook's own transaction or through another
@@ -84,6 +88,7 @@ class UpdateApplicationTest : public ::testing::Test {
   std::filesystem::path file_;
   core::Handbook handbook_{dir_.path().string() + "/"};
   testing_support::ScriptedMessageBoxes boxes_;
+  std::vector<std::string> progress_;
 
  private:
   static std::string FirstValue(store::Database& database, const std::string& sql) {
@@ -137,6 +142,7 @@ TEST_F(UpdateApplicationTest, TermsAreAddedOrUpdatedCommittedReportedAndListedAg
   EXPECT_EQ(applied.outcome, UpdateOutcome::Complete);
   EXPECT_EQ(applied.reportTitles,
             (std::vector<std::string>{ansi("Обновлённый"), ansi("Свежий"), ansi("Гамма"), ansi("Бета-2")}));
+  EXPECT_EQ(progress_, (std::vector<std::string>{"0/4", "1/4", "2/4", "3/4", "4/4"}));
   EXPECT_TRUE(Messages().empty());
   // The known term takes the producer's texts and loses its mark, but keeps its own category.
   EXPECT_EQ(Committed(TermColumn("EUPHEMIZM", 10)), ansi("Обновлённый"));

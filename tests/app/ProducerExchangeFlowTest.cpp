@@ -255,6 +255,48 @@ TEST_F(ProducerExchangeFlowTest, SentChangesLeaveTheHandbookAndTheGridOnce) {
   EXPECT_EQ(GridHeadwords(), (std::vector<std::string>{ansi("Анемия"), ansi("Бронхит")}));
 }
 
+// One edited term with key 7, the title "A" and nothing else: 10 lines, 181 bytes.
+TEST_F(ProducerExchangeFlowTest, TheExampleChangeGoesOutAsOneFormFieldByteForByte) {
+  Start({SectionLine(0, "Общие термины"), testing_support::TermLine(7, "A", "", "", 0, "+")});
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  Action4()->trigger();
+
+  ASSERT_FALSE(boxes_.Shown().empty());
+  EXPECT_EQ(boxes_.Shown()[0].text, ansi("Будет произведена посылка 181 байт на сервер производителя"));
+  ASSERT_EQ(server_.Requests().size(), 1u);
+  const testsupport::RecordedRequest sent = server_.Requests()[0];
+  EXPECT_EQ(sent.target, "/includes/dictadd.php");
+  const std::string contentType = sent.Header("Content-Type");
+  const std::string prefix = "multipart/form-data; boundary=";
+  ASSERT_EQ(contentType.rfind(prefix, 0), 0u) << contentType;
+  const std::string boundary = contentType.substr(prefix.size());
+  EXPECT_EQ(boundary.size(), 8u + 15u) << boundary;
+  EXPECT_EQ(sent.body, "--" + boundary +
+                           "\r\nContent-Disposition: form-data; name=\"xmlfile\"\r\n\r\n"
+                           "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<update>\r\n\r\n<euphemizm>\r\n"
+                           "<uid>7</uid>\r\n<title>A</title>\r\n<etiology></etiology>\r\n<description></description>\r\n"
+                           "</euphemizm>\r\n</update>\r\n"
+                           "\r\n--" + boundary + "--\r\n");
+}
+
+TEST_F(ProducerExchangeFlowTest, ASendToAProducerOutOfReachFailsAndKeepsTheMarks) {
+  qputenv("KORVAND_PRODUCER_URL", "http://127.0.0.1:1");
+  Start({SectionLine(0, "Общие термины"), testing_support::TermLine(2, "Бронхит", "", "x", 0, "+"),
+         testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
+  boxes_.WillAnswer(MessageAnswer::Yes);
+  EXPECT_THROW(Action4()->trigger(), exchange::HttpError);
+
+  store::Database other;
+  other.Open(DatabaseFile());
+  store::Query marks(other);
+  marks.SetSQL("select EUPH_UID, CHANGED from EUPHEMIZMS order by EUPH_UID");
+  marks.Open();
+  std::vector<std::string> kept;
+  for (marks.First(); !marks.Eof(); marks.Next())
+    kept.push_back(marks.FieldByName("EUPH_UID").AsString() + marks.FieldByName("CHANGED").AsString());
+  EXPECT_EQ(kept, (std::vector<std::string>{"2+", "3*"}));
+}
+
 TEST_F(ProducerExchangeFlowTest, ASendTheReaderStartedKeepsTheWindowBusyUntilItEnds) {
   app::TForm1& form = Start({SectionLine(0, "Общие термины"), testing_support::TermLine(2, "Бронхит", "", "x", 0, "+")});
   bool busyWhileAsked = false;

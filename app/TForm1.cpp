@@ -249,9 +249,21 @@ void TForm1::JvXPBarSearchCollapsedChange(bool collapsing) {
   if (!collapsing) JvEdit1->setFocus(Qt::OtherFocusReason);
 }
 
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && JvEdit1->hasFocus()) {
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  if (enter && JvEdit1->hasFocus()) {
     KorSpeedButton1->click();
+    return true;
+  }
+  // For the keyboard: Enter on a search hit opens it as a double click does; Ctrl+F goes to the
+  // search.
+  if (enter && JvListBox1->hasFocus() && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    JvListBox1DblClick();
+    return true;
+  }
+  if (key == Qt::Key_F && modifiers == Qt::ControlModifier) {
+    JvXPBarSearch->SetCollapsed(false);
+    JvEdit1->setFocus(Qt::ShortcutFocusReason);
     return true;
   }
   return false;

@@ -13,6 +13,7 @@
 #include "browse/AlphabetStrip.h"
 #include "browse/TermGrid.h"
 #include "widgets/CollapsibleBar.h"
+#include "widgets/CutOffToolTips.h"
 #include "widgets/ImageList.h"
 #include "widgets/KorSpeedButton.h"
 #include "widgets/MagnifierPicture.h"
@@ -68,12 +69,17 @@ QWidget* TForm1::BuildTaskColumn() {
   JvListBox1->setSortingEnabled(true);
   JvListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   JvListBox1->setPalette(WithToolTipGround(JvListBox1->palette()));
+  new widgets::CutOffToolTips(*JvListBox1);
+  JvListBox1->setAccessibleName(QStringLiteral("Найденные термины"));
+  JvListBox1->setAccessibleDescription(QStringLiteral("Enter открывает найденную статью"));
   searchLayout->addWidget(JvListBox1);
   auto* fieldRow = new QHBoxLayout;
   fieldRow->setSpacing(0);
   JvEdit1 = new QLineEdit;
   JvEdit1->setFixedWidth(212);
   JvEdit1->setPalette(WithToolTipGround(JvEdit1->palette()));
+  JvEdit1->setAccessibleName(QStringLiteral("Текст для поиска"));
+  JvEdit1->setAccessibleDescription(QStringLiteral("Часть термина или его происхождения; Ctrl+F переходит сюда"));
   KorSpeedButton1 = new widgets::KorSpeedButton;
   KorSpeedButton1->setFixedSize(22, 22);
   KorSpeedButton1->SetImages(PngImageList1);

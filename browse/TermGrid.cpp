@@ -5,6 +5,7 @@
 
 #include "browse/TermGridModel.h"
 #include "store/Query.h"
+#include "widgets/CutOffToolTips.h"
 
 namespace browse {
 
@@ -31,6 +32,10 @@ TermGrid::TermGrid(store::DataSource& source, QWidget* parent)
   for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
     colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
   setPalette(colours);
+
+  new widgets::CutOffToolTips(*this);
+  setAccessibleName(QStringLiteral("Список терминов"));
+  setAccessibleDescription(QStringLiteral("Термины выбранной категории; Enter открывает карточку статьи"));
 
   connect(model_, &TermGridModel::CurrentRowMoved, this, &TermGrid::FollowQuery);
   connect(model_, &TermGridModel::ListReset, this, &TermGrid::ListReset);
@@ -69,9 +74,15 @@ QModelIndex TermGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 }
 
 void TermGrid::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   if (event->key() == Qt::Key_Delete) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier && model_->rowCount() > 0) emit DeleteRequested();
+    event->accept();
+    return;
+  }
+  // Enter opens the row as a double click does.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+    if (model_->rowCount() > 0) emit DblClick();
     event->accept();
     return;
   }

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "platform/QtText.h"
 
@@ -22,6 +23,7 @@ ArticleView::ArticleView(QWidget* parent) : QTextBrowser(parent) {
 
   QFont serif(QStringLiteral("Times New Roman"));
   serif.setStyleHint(QFont::Serif);
+  normalPointSize_ = serif.pointSizeF();
   document()->setDefaultFont(serif);
   document()->setDefaultStyleSheet(QStringLiteral("code, pre, tt, kbd { font-family: 'Courier New', monospace; }"));
 
@@ -59,6 +61,25 @@ QStringList ArticleView::AnchorHrefs() const {
 
 // An article is shown on its own: nothing is fetched from files or elsewhere.
 QVariant ArticleView::loadResource(int, const QUrl&) { return {}; }
+
+void ArticleView::SetZoom(int percent) {
+  QFont font = document()->defaultFont();
+  font.setPointSizeF(normalPointSize_ * percent / 100.0);
+  document()->setDefaultFont(font);
+}
+
+void ArticleView::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    QTextBrowser::wheelEvent(event);
+    return;
+  }
+  // 120 is one notch of a common wheel; touch pads send smaller pieces.
+  wheelAngle_ += event->angleDelta().y();
+  const int steps = wheelAngle_ / 120;
+  wheelAngle_ -= steps * 120;
+  if (steps != 0) emit ZoomSteps(steps);
+  event->accept();
+}
 
 void ArticleView::mouseReleaseEvent(QMouseEvent* event) {
   releasedOnAnchor_ = anchorAt(event->position().toPoint());

@@ -31,18 +31,26 @@ class ArticleView : public QTextBrowser {
 
   QVariant loadResource(int type, const QUrl& name) override;
 
+  // The text at `percent` of its normal size; the view keeps its size and wraps and scrolls.
+  void SetZoom(int percent);
+
  signals:
   // A click on a link; `src` is the href as written, in Windows-1251. The view never navigates.
   void HotSpotClick(const std::string& src);
+  // The wheel turned with Ctrl held: steps up (positive) or down; the view itself does not zoom.
+  void ZoomSteps(int steps);
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void AnchorActivated(const QUrl& url);
   QString RawHref(const QUrl& url) const;
 
   QString releasedOnAnchor_;
+  qreal normalPointSize_;
+  int wheelAngle_ = 0;  // turned with Ctrl but short of a whole step
 };
 
 }  // namespace cards

@@ -1,6 +1,7 @@
 #include "cards/TForm4.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,11 +9,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <utility>
 
 #include "cards/ArticleView.h"
 #include "cards/CardHost.h"
 #include "cards/CardPictures.h"
+#include "cards/CardZoom.h"
 #include "cards/LookupKeys.h"
 #include "core/Handbook.h"
 #include "platform/Clipboard.h"
@@ -41,7 +44,8 @@ TForm4::TForm4(core::Handbook& handbook, CardHost& host)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       handbook_(handbook),
-      host_(host) {
+      host_(host),
+      zoom_(StoredCardZoom()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString());
   setFixedSize(kClientWidth, kClientHeight);
@@ -88,6 +92,9 @@ TForm4::TForm4(core::Handbook& handbook, CardHost& host)
                                                       {Action3, "Action3"},   {Action4, "Action4"},
                                                       {Action5, "Action5"}};
   for (const auto& [control, name] : controls) control->setObjectName(QString::fromLatin1(name));
+  AddKeys();
+  HTMLViewer1->SetZoom(zoom_);
+  connect(HTMLViewer1, &ArticleView::ZoomSteps, this, &TForm4::Zoom);
 
   CentreOnScreen(*this);
   FormCreate();
@@ -98,6 +105,56 @@ TForm4::~TForm4() = default;
 void TForm4::ShowArticle(const std::string& html, std::int32_t euphUid) {
   HTMLViewer1->LoadFromString(html);
   FEuphUid = euphUid;
+  history_.Shown({html, euphUid});
+}
+
+// Keys of their own, on neither the toolbar nor the context menu, which stay as they are.
+void TForm4::AddKeys() {
+  const struct {
+    const char* name;
+    QList<QKeySequence> keys;
+    std::function<void()> run;
+  } keys[] = {
+      {"GoBack", {QKeySequence(Qt::ALT | Qt::Key_Left)}, [this] { GoBack(); }},
+      {"GoForward", {QKeySequence(Qt::ALT | Qt::Key_Right)}, [this] { GoForward(); }},
+      // Ctrl+= is Ctrl+plus without Shift on most layouts.
+      {"ZoomIn", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { Zoom(1); }},
+      {"ZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { Zoom(-1); }},
+      {"ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ResetZoom(); }},
+      {"CloseCard", {QKeySequence(Qt::Key_Escape)}, [this] { close(); }},
+  };
+  for (const auto& key : keys) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(key.name));
+    action->setShortcuts(key.keys);
+    addAction(action);
+    connect(action, &QAction::triggered, this, key.run);
+  }
+}
+
+void TForm4::GoBack() { ShowEntry(history_.Back()); }
+
+void TForm4::GoForward() { ShowEntry(history_.Forward()); }
+
+void TForm4::ShowEntry(const ShownArticle* entry) {
+  if (!entry) return;
+  HTMLViewer1->LoadFromString(entry->html);
+  FEuphUid = entry->euphUid;
+}
+
+void TForm4::Zoom(int steps) { ZoomEveryCard(SteppedZoom(zoom_, steps)); }
+
+void TForm4::ResetZoom() { ZoomEveryCard(kNormalZoom); }
+
+void TForm4::ZoomEveryCard(int percent) {
+  StoreCardZoom(percent);
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* card = qobject_cast<TForm4*>(window)) card->ApplyZoom(percent);
+}
+
+void TForm4::ApplyZoom(int percent) {
+  zoom_ = percent;
+  HTMLViewer1->SetZoom(percent);
 }
 
 QAction* TForm4::MakeAction(const char* captionUtf8, int picture) {

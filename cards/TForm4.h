@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "cards/CardHistory.h"
+
 class QAction;
 class QToolBar;
 
@@ -52,11 +54,24 @@ class TForm4 : public QWidget {
   // A "См." reference: the referenced headword shown in this card.
   void HTMLViewer1HotSpotClick(const std::string& src, bool& handled);
 
+  // Alt+Left, Alt+Right: the article this card showed before or after, as it was shown; the
+  // term list stays where it is.
+  void GoBack();
+  void GoForward();
+  // The reading size of every card, kept for later runs.
+  void Zoom(int steps);
+  void ResetZoom();
+  // Shows the text at `percent`; every card is told when one changes the size.
+  void ApplyZoom(int percent);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QAction* MakeAction(const char* captionUtf8, int picture);
+  void AddKeys();
+  void ShowEntry(const ShownArticle* entry);
+  void ZoomEveryCard(int percent);
   void FormCreate();
   void FormClose();
   void LookUpHeadword(const std::string& key);
@@ -65,6 +80,8 @@ class TForm4 : public QWidget {
   CardHost& host_;
   bool closed_ = false;
   std::int32_t FEuphUid = 0;
+  CardHistory history_;
+  int zoom_;
 
   QToolBar* ToolBar1;
   ArticleView* HTMLViewer1;

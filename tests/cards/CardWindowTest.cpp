@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "cards/ArticleDesk.h"
 #include "cards/ArticleEditing.h"
 #include "cards/ArticleView.h"
+#include "cards/CardZoom.h"
 #include "cards/TForm4.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/cards/HandbookFixture.h"
@@ -311,6 +313,81 @@ TEST_F(CardWindowTest, CopyKeysInTheArticleRunTheCardsCommands) {
   Select(card, "Гастрит");
   EXPECT_TRUE(qt_sendShortcutOverrideEvent(View(card), 0, Qt::Key_C, Qt::ControlModifier, {}, false, 1));
   EXPECT_EQ(clipboard->text(), QStringLiteral("Гастрит"));
+}
+
+// The card as the reader's keyboard finds it: active, the article focused.
+bool PressInCard(TForm4& card, int key, Qt::KeyboardModifiers modifiers) {
+  card.activateWindow();
+  cards::ArticleView* view = card.findChild<cards::ArticleView*>(QStringLiteral("HTMLViewer1"));
+  view->setFocus();
+  QApplication::processEvents();
+  return qt_sendShortcutOverrideEvent(view, 0, key, modifiers, {}, false, 1);
+}
+
+double TextSize(const TForm4& card) {
+  return card.findChild<cards::ArticleView*>(QStringLiteral("HTMLViewer1"))->document()->defaultFont().pointSizeF();
+}
+
+TEST_F(CardWindowTest, AltLeftAndRightGoThroughTheArticlesThisCardShowedAndLeaveTheList) {
+  TForm4& card = Open(kStomach);
+  bool handled = false;
+  card.HTMLViewer1HotSpotClick(ansi(" Гастрит."), handled);
+  GoTo(kUlcer);
+
+  EXPECT_TRUE(PressInCard(card, Qt::Key_Left, Qt::AltModifier));
+  EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Желудок\n")));
+  EXPECT_EQ(card.EuphUid(), kStomach) << "the card's commands act on the article shown";
+  EXPECT_EQ(CurrentKey(), kUlcer);
+  PressInCard(card, Qt::Key_Left, Qt::AltModifier);  // nothing older: stays
+  EXPECT_EQ(card.EuphUid(), kStomach);
+
+  PressInCard(card, Qt::Key_Right, Qt::AltModifier);
+  EXPECT_TRUE(Shown(card).startsWith(QStringLiteral("Гастрит\n")));
+  EXPECT_EQ(card.EuphUid(), kGastritis);
+  EXPECT_EQ(CurrentKey(), kUlcer);
+}
+
+TEST_F(CardWindowTest, CtrlKeysAndTheWheelZoomEveryCardWithinBoundsAndTheSizeIsKept) {
+  TForm4& first = Open(kStomach);
+  Act(first, "Action2")->trigger();  // the next opening makes a second card
+  TForm4& second = Open(kGastritis);
+  const double normal = TextSize(first);
+  const QSize cardSize = first.size();
+
+  PressInCard(first, Qt::Key_Equal, Qt::ControlModifier);
+  PressInCard(first, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(TextSize(first), normal * 1.2);
+  EXPECT_DOUBLE_EQ(TextSize(second), normal * 1.2) << "every card reads at one size";
+  EXPECT_EQ(cards::StoredCardZoom(), 120);
+
+  QWheelEvent up(QPointF(10, 10), first.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                 Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(View(first)->viewport(), &up);
+  EXPECT_DOUBLE_EQ(TextSize(first), normal * 1.3);
+
+  for (int i = 0; i < 30; ++i) PressInCard(first, Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(TextSize(first), normal * 3.0);
+  for (int i = 0; i < 30; ++i) PressInCard(first, Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(TextSize(first), normal * 0.7);
+  EXPECT_EQ(first.size(), cardSize) << "the card keeps its size; the text wraps and scrolls";
+
+  PressInCard(first, Qt::Key_Minus, Qt::ControlModifier);
+  first.close();
+  second.close();
+  TForm4& later = Open(kUlcer);  // as after a restart: the size comes from the settings
+  EXPECT_DOUBLE_EQ(TextSize(later), normal * 0.7);
+  PressInCard(later, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(TextSize(later), normal);
+  EXPECT_EQ(cards::StoredCardZoom(), 100);
+}
+
+TEST_F(CardWindowTest, EscClosesTheCard) {
+  TForm4& card = Open(kStomach);
+  QPointer<TForm4> watched(&card);
+  EXPECT_TRUE(PressInCard(card, Qt::Key_Escape, Qt::NoModifier));
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watched.isNull());
+  EXPECT_EQ(openCards_, 0);
 }
 
 TEST_F(CardWindowTest, EditFromTheCardEditsItsArticleEvenAfterTheListMoved) {

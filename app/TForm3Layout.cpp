@@ -11,9 +11,13 @@
 namespace app {
 namespace {
 
-// Families missing here fall back to the system's sans serif.
+// The documented family first; where it is missing, fonts of about its width, so the memory line
+// still fits beside its figure.
 QFont FontOf(const QString& family, int points, bool bold = false) {
   QFont font(family, points);
+  if (family == QStringLiteral("MS Sans Serif"))
+    font.setFamilies({family, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
   font.setBold(bold);
   return font;
 }

@@ -2,6 +2,7 @@
 
 #include "app/KeyPreview.h"
 #include "app/TForm2.h"
+#include "app/TForm3.h"
 #include "app/UserTransfer.h"
 
 #include <QAction>
@@ -32,9 +33,11 @@
 #include "browse/TermSearch.h"
 #include "cards/ArticleDesk.h"
 #include "cards/ArticleEditing.h"
+#include "core/EditorialTools.h"
 #include "core/Handbook.h"
 #include "core/ProducerExchange.h"
 #include "exchange/SystemProxyDiscovery.h"
+#include "platform/Clipboard.h"
 #include "platform/DateTimeText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProducerAddress.h"
@@ -72,7 +75,7 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
     Form2->ShowModal();
     Form2->ClearTitles();
   }, [this] { return std::make_unique<UserTransfer>(*this, handbook_.IdHTTP1); });
-  // The about window is not in the program yet.
+  // Until the about window exists.
   JvXPBar1->Item(3).setEnabled(false);
 
   connect(Action1, &QAction::triggered, this, &TForm1::Action1Execute);
@@ -87,7 +90,11 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
     if (index == 7) JvXPBar1Items7Click();
   });
   connect(JvXPBarAction, &widgets::CollapsibleBar::ItemClicked, this, [this](int index) {
+    if (index == 0) JvXPBarActionItems0Click();
+    if (index == 1) JvXPBarActionItems1Click();
+    if (index == 2) JvXPBarActionItems2Click();
     if (index == 3) JvXPBarActionItems3Click();
+    if (index == 4) JvXPBarActionItems4Click();
   });
   connect(DBGridEh1, &browse::TermGrid::DblClick, this, &TForm1::DBGridEh1DblClick);
   connect(DBGridEh1, &browse::TermGrid::DeleteRequested, this, &TForm1::DBGridEh1CtrlDelete);
@@ -115,6 +122,11 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::SetAbout(TForm3* about) {
+  Form3 = about;
+  JvXPBar1->Item(3).setEnabled(Form3 != nullptr);
+}
 
 // Tests and tools find the controls by their documented names.
 void TForm1::NameControls() {
@@ -182,7 +194,9 @@ void TForm1::DBGridEh1CtrlDelete() { browse::DeleteCurrentTerm(handbook_.IBQuery
 
 void TForm1::Image1Click() { Action5->trigger(); }
 
-void TForm1::JvXPBar1Items3Click() {}
+void TForm1::JvXPBar1Items3Click() {
+  if (Form3) Form3->ShowModal();
+}
 
 void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(handbook_.ProgramFolder() + "html/index.html"); }
 
@@ -200,7 +214,26 @@ void TForm1::Action2Execute() {
 
 void TForm1::Action4Execute() { exchange_->SendChanges(); }
 
+void TForm1::JvXPBarActionItems0Click() {
+  core::ParseIntoPending(handbook_, platform::ReadClipboardText());
+  JvEdit1->setText(platform::ToQString(handbook_.FPendingTitle));
+  handbook_.FAddIfNotFound = true;
+  KorSpeedButton1Click();
+}
+
+void TForm1::JvXPBarActionItems1Click() {
+  if (core::StorePendingOrigin(handbook_)) Action2Execute();
+}
+
+void TForm1::JvXPBarActionItems2Click() {
+  core::SiftTermFile(handbook_, tools::ParseTermLine);
+}
+
 void TForm1::JvXPBarActionItems3Click() { QueryUpdateCount(); }
+
+void TForm1::JvXPBarActionItems4Click() {
+  core::SiftTermFile(handbook_, tools::ParseHeadword);
+}
 
 void TForm1::Action5Execute() { platform::ShellOpen(platform::ProducerBaseUrl() + "/index.php?id=handbook"); }
 

@@ -40,6 +40,7 @@ namespace app {
 
 class KeyPreview;
 class TForm2;
+class TForm3;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -59,6 +60,11 @@ class TForm1 : public QWidget {
   void SetEditor(cards::TForm5* editor) { Form5 = editor; }
   // The update report, created hidden at start-up after the editor.
   void SetReport(TForm2* report) { Form2 = report; }
+  // The about window, created hidden at start-up after this window; enables its command.
+  void SetAbout(TForm3* about);
+  // For the producer's editors (--editor-tools): the hidden tools bar shown in its place in the
+  // column, each item with a tool tip saying what it does.
+  void ShowEditorTools();
 
   // Hooks for the windows that open from here: the card for the grid's current row (the card
   // desk's opening unless replaced), and the producer's update check.
@@ -100,8 +106,17 @@ class TForm1 : public QWidget {
   void Action2Execute();
   // "Послать изменения производителю": the changed articles to the producer.
   void Action4Execute();
+  // Item 0 of the hidden tools bar: the clipboard's term line into the pending fields, its
+  // headword searched; when nothing is found the add editor opens pre-filled.
+  void JvXPBarActionItems0Click();
+  // Item 1: the pending origin stored into the current article, then the editor on it.
+  void JvXPBarActionItems1Click();
+  // Item 2: the term file sifted by whole term lines (headword, origin, description).
+  void JvXPBarActionItems2Click();
   // Item 3 of the hidden tools bar: the update count asked at once.
   void JvXPBarActionItems3Click();
+  // Item 4: the term file sifted by headwords (cut at the first comma or parenthesis).
+  void JvXPBarActionItems4Click();
   // "Корванд в интернете": the producer's site in the browser.
   void Action5Execute();
   // "Форум Корванда": the producer's forum in the browser.
@@ -140,6 +155,7 @@ class TForm1 : public QWidget {
   QPointer<QWidget> splash_;
   cards::TForm5* Form5 = nullptr;
   TForm2* Form2 = nullptr;
+  TForm3* Form3 = nullptr;
 
   QTimer* Timer1;
   QTimer* Timer2;

@@ -13,6 +13,7 @@
 #include "browse/AlphabetStrip.h"
 #include "browse/TermGrid.h"
 #include "widgets/CollapsibleBar.h"
+#include "widgets/CollapsibleBarItem.h"
 #include "widgets/CutOffToolTips.h"
 #include "widgets/ImageList.h"
 #include "widgets/KorSpeedButton.h"
@@ -100,7 +101,7 @@ QWidget* TForm1::BuildTaskColumn() {
   JvXPBar1->AddActionItem(Action6);
   JvXPBar1->AddItem(QStringLiteral("Выход"), 7, QStringLiteral("Выход"));
 
-  // The editorial tools: present, never shown.
+  // The editorial tools: present, shown only for the producer's editors (ShowEditorTools).
   JvXPBarAction = NewBar(QStringLiteral("Действия"), false);
   for (int item = 0; item < 5; ++item) JvXPBarAction->AddItem(QString(), item);
   JvXPBarAction->setVisible(false);
@@ -122,6 +123,19 @@ QWidget* TForm1::BuildTaskColumn() {
   column->setPalette(WithToolTipGround(column->palette()));
   column->setWidget(bars);
   return column;
+}
+
+void TForm1::ShowEditorTools() {
+  // The items keep their empty captions; the hints say what each does.
+  const QString hints[] = {
+      QStringLiteral("Строку термина из буфера обмена — в поиск; если термина нет, открыть добавление статьи"),
+      QStringLiteral("Записать происхождение из последней разобранной строки в текущую статью и открыть редактор"),
+      QStringLiteral("Строки файла 1.txt, термины которых не найдены в справочнике, — в файл 2.txt"),
+      QStringLiteral("Проверить обновления сейчас"),
+      QStringLiteral("Строки файла 1.txt, заголовки которых (до запятой или скобки) не найдены в справочнике, — "
+                     "в файл 2.txt")};
+  for (int item = 0; item < JvXPBarAction->ItemCount(); ++item) JvXPBarAction->Item(item).SetHint(hints[item]);
+  JvXPBarAction->setVisible(true);
 }
 
 QWidget* TForm1::BuildListArea() {

@@ -11,6 +11,7 @@
 #include "app/TForm1.h"
 #include "app/TForm14.h"
 #include "app/TForm2.h"
+#include "app/TForm3.h"
 #include "app/TerminationWatch.h"
 #include "cards/TForm5.h"
 #include "core/Handbook.h"
@@ -68,7 +69,10 @@ int main(int argc, char** argv) {
     // After the first attach, so that this runs before the engine's own exit handlers.
     openHandbook = &handbook;
     std::atexit(CloseDatabaseAtExit);
-    // The about window is created here, hidden, once it joins.
+    // The producer's editors ask for the editorial tools on the command line.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--editor-tools"))) form1.ShowEditorTools();
+    app::TForm3 form3;
+    form1.SetAbout(&form3);
     cards::TForm5 form5(handbook);
     form1.SetEditor(&form5);
     app::TForm2 form2;

@@ -79,12 +79,19 @@ TEST_F(AboutWindowTest, TheControlsSitWhereTheyBelongWithTheirTexts) {
     const QWidget* control = AboutControl<QWidget>(c.name);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->pos(), c.geometry.topLeft());
-    if (c.geometry.width()) EXPECT_EQ(control->width(), c.geometry.width());
-    if (c.geometry.height()) EXPECT_EQ(control->height(), c.geometry.height());
+    if (c.geometry.width()) {
+      EXPECT_EQ(control->width(), c.geometry.width());
+    }
+    if (c.geometry.height()) {
+      EXPECT_EQ(control->height(), c.geometry.height());
+    }
     if (!c.text) continue;
-    if (const auto* label = qobject_cast<const QLabel*>(control)) EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
-    if (const auto* button = qobject_cast<const QPushButton*>(control))
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+      EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
       EXPECT_EQ(button->text(), QString::fromUtf8(c.text));
+    }
   }
   EXPECT_EQ(Label("lblJvHotLink2")->parentWidget(), AboutControl<QWidget>("pnlImage"));
   EXPECT_EQ(Label("imgStarfield")->pixmap().size(), QSize(137, 249));
@@ -123,7 +130,9 @@ TEST_F(AboutWindowTest, ABlueTitleOverItsGreyShadowAndBlueUnderlinedLinks) {
     EXPECT_EQ(label->font().pointSize(), look.points);
     EXPECT_EQ(label->font().bold(), look.bold);
     EXPECT_EQ(label->font().underline(), look.underlined);
-    if (look.colour.isValid()) EXPECT_EQ(label->palette().color(QPalette::WindowText), look.colour);
+    if (look.colour.isValid()) {
+      EXPECT_EQ(label->palette().color(QPalette::WindowText), look.colour);
+    }
     const bool link = look.underlined;
     EXPECT_EQ(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::ArrowCursor);
   }

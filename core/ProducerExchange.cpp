@@ -4,6 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "core/EditorialTools.h"
 #include "core/Handbook.h"
 #include "exchange/ChangeDocument.h"
 #include "exchange/ChangedTerms.h"
@@ -44,11 +45,10 @@ class CheckInProgress {
   bool was_;
 };
 
-// The copy of the last update document, beside the transliteration table; the editorial tools read
-// the same file.
+// The copy of the last update document is the very file the editorial tools sift.
 void KeepCopyOfDocument(const std::string& document) {
-  std::filesystem::create_directories(text::DataFolder());
-  std::ofstream copy(text::DataFolder() / "1.txt", std::ios::binary | std::ios::trunc);
+  std::filesystem::create_directories(TermInputFile().parent_path());
+  std::ofstream copy(TermInputFile(), std::ios::binary | std::ios::trunc);
   copy.write(document.data(), static_cast<std::streamsize>(document.size()));
   if (!copy) throw std::runtime_error("cannot write the copy of the update document");
 }

@@ -44,6 +44,7 @@ void TForm1::BuildLayout() {
   Image1->setGeometry(0, 0, kClientWidth, kBannerHeight);
   Image1->setPixmap(QPixmap(QStringLiteral(":/korvand/banner.png")));
   Image1->setCursor(Qt::PointingHandCursor);
+  Image1->setAccessibleName(QStringLiteral("Корванд в интернете"));
   Image1->installEventFilter(this);
 
   QWidget* column = BuildTaskColumn();
@@ -85,6 +86,8 @@ QWidget* TForm1::BuildTaskColumn() {
   KorSpeedButton1->setFixedSize(22, 22);
   KorSpeedButton1->SetImages(PngImageList1);
   KorSpeedButton1->SetImageIndex(0);
+  KorSpeedButton1->setAccessibleName(QStringLiteral("Найти"));
+  KorSpeedButton1->setAccessibleDescription(QStringLiteral("Ищет введённый текст во всех категориях"));
   fieldRow->addWidget(JvEdit1);
   fieldRow->addWidget(KorSpeedButton1);
   fieldRow->addStretch();
@@ -150,6 +153,8 @@ QWidget* TForm1::BuildListArea() {
   layout->setSpacing(0);
   Edit1 = new browse::AlphabetStrip;
   Edit1->setFixedHeight(25);
+  Edit1->setAccessibleName(QStringLiteral("Алфавит"));
+  Edit1->setAccessibleDescription(QStringLiteral("Щелчок по букве переходит к первому термину на эту букву"));
   layout->addWidget(Edit1);
   DBGridEh1 = new browse::TermGrid(handbook_.DataSource1);
   DBGridEh1->setContextMenuPolicy(Qt::CustomContextMenu);

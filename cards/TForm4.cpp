@@ -48,6 +48,7 @@ TForm4::TForm4(core::Handbook& handbook, CardHost& host)
       zoom_(StoredCardZoom()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString());
+  setAccessibleName(QStringLiteral("Карточка статьи"));
   setFixedSize(kClientWidth, kClientHeight);
 
   Action2 = MakeAction("", ToggleLoosePicture);
@@ -66,10 +67,14 @@ TForm4::TForm4(core::Handbook& handbook, CardHost& host)
   ToolBar1->setFloatable(false);
   ToolBar1->setIconSize(QSize(16, 16));
   ToolBar1->addActions({Action2, Action3, Action4, Action1});
+  ToolBar1->setAccessibleName(QStringLiteral("Команды карточки"));
 
   HTMLViewer1 = new ArticleView(this);
   HTMLViewer1->setContextMenuPolicy(Qt::ActionsContextMenu);
   HTMLViewer1->addActions({Action3, Action4, Action1, Action5});
+  HTMLViewer1->setAccessibleName(QStringLiteral("Статья"));
+  HTMLViewer1->setAccessibleDescription(
+      QStringLiteral("Alt+стрелки листают показанные статьи, Ctrl+плюс и Ctrl+минус меняют размер текста"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

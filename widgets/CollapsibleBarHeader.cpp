@@ -20,6 +20,8 @@ CollapsibleBarHeader::CollapsibleBarHeader(QWidget* parent) : QWidget(parent) {
 
 void CollapsibleBarHeader::SetCaption(const QString& caption) {
   caption_ = caption;
+  // Painted, not a label: a screen reader learns the caption from here.
+  setAccessibleName(caption);
   update();
 }
 
@@ -32,6 +34,9 @@ void CollapsibleBarHeader::SetState(bool collapsible, bool collapsed) {
   collapsible_ = collapsible;
   collapsed_ = collapsed;
   setCursor(collapsible ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  setAccessibleDescription(!collapsible ? QString()
+                           : collapsed  ? QStringLiteral("Свёрнуто; щелчок разворачивает")
+                                        : QStringLiteral("Развёрнуто; щелчок сворачивает"));
   update();
 }
 

@@ -29,7 +29,9 @@ bool IsCutOff(const QAbstractItemView& view, const QModelIndex& index) {
   // The style's own text margins on both sides, as the delegate draws the cell.
   const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
   const QFontMetrics metrics(index.data(Qt::FontRole).isValid() ? index.data(Qt::FontRole).value<QFont>() : view.font());
-  return text.contains(QLatin1Char('\n')) || metrics.horizontalAdvance(text) > view.visualRect(index).width() - margins;
+  // What of the cell lies inside the view: a list lets a long line run past its right edge.
+  const QRect shown = view.visualRect(index) & view.viewport()->rect();
+  return text.contains(QLatin1Char('\n')) || metrics.horizontalAdvance(text) > shown.width() - margins;
 }
 
 }  // namespace widgets

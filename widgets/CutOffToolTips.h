@@ -19,7 +19,7 @@ class CutOffToolTips : public QObject {
   QAbstractItemView& view_;
 };
 
-// True when `text` drawn in the cell at `index` of `view` does not fit its width.
+// True when the text of the cell at `index` does not fit the part of the cell inside the view.
 bool IsCutOff(const QAbstractItemView& view, const QModelIndex& index);
 
 }  // namespace widgets

@@ -13,9 +13,8 @@
 #include "widgets/CollapsibleBar.h"
 
 namespace app_tests {
-namespace {
 
-void Click(QWidget& widget, QPoint at, bool twice) {
+void SearchWindowTest::Click(QWidget& widget, QPoint at, bool twice) {
   std::vector<QEvent::Type> events{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
   if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
   for (QEvent::Type type : events) {
@@ -24,8 +23,6 @@ void Click(QWidget& widget, QPoint at, bool twice) {
     QApplication::sendEvent(&widget, &event);
   }
 }
-
-}  // namespace
 
 SearchWindowTest::SearchWindowTest() : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
   // The editor keeps its placement among the user's settings.

@@ -31,6 +31,9 @@ class SearchWindowTest : public MainWindowTest {
   void Search(const char* typedUtf8);
   void SearchCp1251(const std::string& typed);
 
+  // A left click (or a double click) at `at` of `widget`, as the mouse delivers it.
+  static void Click(QWidget& widget, QPoint at, bool twice);
+
   std::vector<SearchEntry> Entries() const;
   void DoubleClickEntry(int row) const;
   // Presses the mouse on the left half of a letter of the alphabet strip.

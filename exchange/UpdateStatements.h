@@ -16,9 +16,10 @@ namespace exchange {
 // values bound to "?" parameters, so a double quote in a received text is stored as it came instead
 // of ending the literal. The filled texts stay what a rejected statement is shown as.
 namespace bound_statements {
-// The look-ups take the key as a parameter, so one prepared statement serves a whole document.
+// The look-ups take the key as a parameter, so one prepared statement serves a whole document. Of
+// a term only whether it is stored counts: its texts (an article blob) are not fetched.
 inline constexpr std::string_view SelectSectionByKey = "select * from SECTIONS where SECTION_UID = ?";
-inline constexpr std::string_view SelectTermByKey = "select * from EUPHEMIZMS where EUPH_UID = ?";
+inline constexpr std::string_view SelectTermByKey = "select EUPH_UID from EUPHEMIZMS where EUPH_UID = ?";
 inline constexpr std::string_view InsertSection = "insert into SECTIONS (SECTION_NAME, SECTION_UID) values (?, ?)";
 inline constexpr std::string_view UpdateSectionName = "update SECTIONS set SECTION_NAME = ? where SECTION_UID = ?";
 inline constexpr std::string_view InsertProducerTerm =

@@ -25,6 +25,7 @@
 #include "exchange/UpdateBody.h"
 #include "exchange/UpdateDigest.h"
 #include "exchange/UpdateDocumentReader.h"
+#include "exchange/UpdateStatements.h"
 #include "store/CreateHandbookDatabase.h"
 #include "store/Database.h"
 #include "store/FirebirdApi.h"
@@ -263,12 +264,14 @@ class BareStatement {
   std::vector<unsigned char> row_;
 };
 
-// The same look-ups, writes, commits and final listing as the program's apply, in a bare loop.
+// The same statements, look-ups, writes, commits and final listing as the program's apply, in a
+// bare loop.
 void BareApply(Firebird::IAttachment* attachment, const exchange::UpdateDocument& document) {
+  namespace bound = exchange::bound_statements;
   store::fb::Status status;
   Firebird::ITransaction* transaction = attachment->startTransaction(&status, 0, nullptr);
   {
-    BareStatement findSection(attachment, transaction, "select * from SECTIONS where SECTION_UID = ?", 1);
+    BareStatement findSection(attachment, transaction, std::string(bound::SelectSectionByKey), 1);
     BareStatement keepSection(attachment, transaction, std::string(store::statements::KeepSection), 0);
     for (const exchange::ProducerCategory& category : document.categories) {
       Require(findSection.Run(transaction, {&category.uid}) == 1, "a category is missing");
@@ -278,15 +281,9 @@ void BareApply(Firebird::IAttachment* attachment, const exchange::UpdateDocument
   transaction->commit(&status);
   transaction = attachment->startTransaction(&status, 0, nullptr);
   {
-    BareStatement findTerm(attachment, transaction, "select * from EUPHEMIZMS where EUPH_UID = ?", 1);
-    BareStatement insertTerm(attachment, transaction,
-                             "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, EUPH_UID) "
-                             "values (?, ?, ?, ?, ?)",
-                             5);
-    BareStatement updateTerm(attachment, transaction,
-                             "update EUPHEMIZMS set EUPHEMIZM = ?, ETIOLOGY = ?, DESCRIPTION = ?, CHANGED = \"\" "
-                             "where EUPH_UID = ?",
-                             4);
+    BareStatement findTerm(attachment, transaction, std::string(bound::SelectTermByKey), 1);
+    BareStatement insertTerm(attachment, transaction, std::string(bound::InsertProducerTerm), 5);
+    BareStatement updateTerm(attachment, transaction, std::string(bound::UpdateProducerTerm), 4);
     std::vector<std::string> titles;
     for (const exchange::ProducerTerm& term : document.terms) {
       titles.push_back(term.title);

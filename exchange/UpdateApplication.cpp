@@ -47,15 +47,15 @@ class UpdateChanges {
 };
 
 std::optional<std::string> StoredCategoryName(store::Query& lookups, const ProducerCategory& category) {
-  lookups.SetSQL(CategoryLookupStatement(category));
-  lookups.Open();
+  lookups.SetSQL(std::string(bound_statements::SelectSectionByKey));
+  lookups.Open({category.uid});
   if (lookups.RecordCount() == 0) return std::nullopt;
   return lookups.FieldByName("SECTION_NAME").AsString();
 }
 
 bool IsStoredTerm(store::Query& lookups, const ProducerTerm& term) {
-  lookups.SetSQL(TermLookupStatement(term));
-  lookups.Open();
+  lookups.SetSQL(std::string(bound_statements::SelectTermByKey));
+  lookups.Open({term.uid});
   return lookups.RecordCount() > 0;
 }
 

@@ -12,7 +12,7 @@ bool SignedUpdateText::Verified() const { return text::Md5ToHex(text::Md5OfText(
 
 SignedUpdateText SplitUpdateDigest(std::string_view document) {
   const std::size_t cut = std::min(document.size(), kDigestLength);
-  return {std::string(document.substr(0, cut)), std::string(document.substr(cut))};
+  return {std::string(document.substr(0, cut)), document.substr(cut)};
 }
 
 }  // namespace exchange

@@ -16,6 +16,10 @@ namespace exchange {
 // values bound to "?" parameters, so a double quote in a received text is stored as it came instead
 // of ending the literal. The filled texts stay what a rejected statement is shown as.
 namespace bound_statements {
+// The look-ups take the key as a parameter, so one prepared statement serves a whole document. Of
+// a term only whether it is stored counts: its texts (an article blob) are not fetched.
+inline constexpr std::string_view SelectSectionByKey = "select * from SECTIONS where SECTION_UID = ?";
+inline constexpr std::string_view SelectTermByKey = "select EUPH_UID from EUPHEMIZMS where EUPH_UID = ?";
 inline constexpr std::string_view InsertSection = "insert into SECTIONS (SECTION_NAME, SECTION_UID) values (?, ?)";
 inline constexpr std::string_view UpdateSectionName = "update SECTIONS set SECTION_NAME = ? where SECTION_UID = ?";
 inline constexpr std::string_view InsertProducerTerm =
@@ -31,6 +35,7 @@ struct UpdateChange {
   std::string shown;              // the statement with the values in place
 };
 
+// The look-ups with the key in place; run as the bound forms above.
 std::string CategoryLookupStatement(const ProducerCategory& category);
 // `storedName` is the found row's SECTION_NAME, or nothing when the look-up found no row. A stored
 // name equal to the received one once its surrounding blanks and control characters are gone

@@ -30,6 +30,9 @@ class Query {
   const std::string& SQL() const;
 
   void Open();
+  // The same with the statement's "?" parameters bound to `values` in order: one prepared
+  // statement serves a look-up by many keys.
+  void Open(const ParameterValues& values);
   void Close();
   bool IsOpen() const;
 

@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "store/FieldValues.h"
 #include "store/PreparedStatement.h"
 #include "store/RowSet.h"
 
 namespace store {
 
 // `layout` is the statement's RowLayout() or BlobRowLayout(); `names` receives the column names.
+// `values` bind the statement's "?" parameters in order (none: a statement without them).
 void FetchRows(const PreparedStatement& statement, Firebird::IMessageMetadata* layout,
                Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
-               std::vector<std::string>& names, RowSet& rows);
+               std::vector<std::string>& names, RowSet& rows, const ParameterValues& values = {});
 
 }  // namespace store

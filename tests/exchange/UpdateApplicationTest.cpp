@@ -158,6 +158,22 @@ TEST_F(UpdateApplicationTest, TermsAreAddedOrUpdatedCommittedReportedAndListedAg
   EXPECT_EQ(Listed(), (std::vector<std::string>{ansi("Альфа"), ansi("Бета-2"), ansi("Гамма")}));
 }
 
+// The look-ups take the key text as received; the store reads it as the number it writes.
+TEST_F(UpdateApplicationTest, KeysWithASignOrLeadingZerosFindTheStoredCategoryAndTerm) {
+  exchange_test::UpdateDocumentBuilder b;
+  b.categories = {{"+2", ansi("Терапия")}, {"00", ansi("Общие")}};
+  b.terms = {{"011", "1", ansi("Бета-3"), "", "x"}, {"+12", "1", ansi("Альфа-3"), "", "y"}};
+  const auto applied = Apply(b.Signed());
+
+  EXPECT_EQ(applied.outcome, UpdateOutcome::Complete);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Committed("select count(*) from SECTIONS"), "3");
+  EXPECT_EQ(Committed(SectionName(2)), ansi("Терапия"));
+  EXPECT_EQ(Committed("select count(*) from EUPHEMIZMS"), "3");
+  EXPECT_EQ(Committed(TermColumn("EUPHEMIZM", 11)), ansi("Бета-3"));
+  EXPECT_EQ(Committed(TermColumn("EUPHEMIZM", 12)), ansi("Альфа-3"));
+}
+
 TEST_F(UpdateApplicationTest, DoubleQuotesInTheReceivedTextsAreStoredAsReceived) {
   exchange_test::UpdateDocumentBuilder b;
   b.categories = {{"4", "The \"quoted\" one"}, {"2", "\"terapia\""}};

@@ -70,8 +70,23 @@ TEST(UpdateBody, AWholeGzipStreamGivesItsContent) {
   }
 }
 
+// The last bytes of the body then read as a length that is not the document's: the document grows
+// past it, or stops short of it, all the same.
 TEST(UpdateBody, BytesAfterTheStreamAreIgnored) {
-  EXPECT_EQ(exchange::UnpackUpdateBody(Gzip("document").bytes + "trailing"), "document");
+  const std::string large = Sample(600000);
+  const struct {
+    const char* name;
+    std::string content;
+    std::string after;
+  } cases[] = {
+      {"text", "document", "trailing"},
+      {"a length of 1 after several pieces of output", large, std::string("\x01\0\0\0", 4)},
+      {"a length of 4 GiB", large, "\xff\xff\xff\xff"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(exchange::UnpackUpdateBody(Gzip(c.content).bytes + c.after), c.content);
+  }
 }
 
 // Whatever goes wrong while the header is read, the body is taken as the document.

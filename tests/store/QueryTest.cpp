@@ -98,6 +98,48 @@ TEST_F(QueryTest, LongDescriptionsAndEveryRowComeBackWhole) {
   EXPECT_EQ(query.FieldByName("EUPHEMIZM").AsString(), ansi("Анамнез"));
 }
 
+TEST_F(QueryTest, BoundValuesServeOnePreparedLookUpForEveryKey) {
+  // Key texts as an update document may write them; the engine converts each to the integer.
+  const struct {
+    std::string key;
+    std::string headword;  // empty: no row
+  } cases[] = {{"1", ansi("Гастрит  ")}, {"+2", ansi("Анамнез")}, {"002", ansi("Анамнез")}, {"-1", ""}, {"3", ""}};
+  Query query(database_);
+  query.SetSQL("select * from EUPHEMIZMS where EUPH_UID = ?");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    query.SetSQL("select * from EUPHEMIZMS where EUPH_UID = ?");  // the same text: still prepared
+    query.Open({c.key});
+    ASSERT_EQ(query.RecordCount(), c.headword.empty() ? 0 : 1);
+    if (!c.headword.empty()) {
+      EXPECT_EQ(query.FieldByName("EUPHEMIZM").AsString(), c.headword);
+    }
+  }
+
+  // A text with a double quote is compared as it is; a description longer than an inline text is
+  // fetched again blob by blob with the same values.
+  Execute(database_, "update EUPHEMIZMS set EUPHEMIZM = 'Anamnesis \"vitae\"' where EUPH_UID = 2");
+  const std::string longText(40000, 'x');
+  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = '" + std::string(20000, 'x') + "' where EUPH_UID = 2");
+  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = DESCRIPTION || DESCRIPTION where EUPH_UID = 2");
+  query.SetSQL("select * from EUPHEMIZMS where EUPHEMIZM = ?");
+  query.Open({"Anamnesis \"vitae\""});
+  ASSERT_EQ(query.RecordCount(), 1);
+  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText);
+
+  // A statement that is not a select runs with its values too.
+  query.SetSQL("update EUPHEMIZMS set CHANGED = ? where EUPH_UID = ?");
+  query.Open({"+", "1"});
+  EXPECT_EQ(Count(database_, "select count(*) from EUPHEMIZMS where CHANGED = '+'"), 1);
+
+  // Values that do not match the parameters leave the query closed.
+  query.SetSQL("select * from EUPHEMIZMS where EUPH_UID = ?");
+  EXPECT_THROW(query.Open({"1", "2"}), DatabaseError);
+  EXPECT_FALSE(query.IsOpen());
+  EXPECT_THROW(query.Open(), DatabaseError);
+  EXPECT_FALSE(query.IsOpen());
+}
+
 TEST_F(QueryTest, NavigationAndReplacingTheTextCloses) {
   Query query(database_);
   query.SetSQL("select EUPH_UID from EUPHEMIZMS order by EUPH_UID");

@@ -291,6 +291,8 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   // For the keyboard: Enter on a search hit opens it as a double click does; Ctrl+F goes to the
   // search.
   if (enter && JvListBox1->hasFocus() && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    // The keyboard's entry is the one with the focus frame, selected or not.
+    if (QListWidgetItem* current = JvListBox1->currentItem()) current->setSelected(true);
     JvListBox1DblClick();
     return true;
   }

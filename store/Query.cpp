@@ -8,6 +8,7 @@
 #include "store/DatabaseClient.h"
 #include "store/DatabaseError.h"
 #include "store/FirebirdApi.h"
+#include "store/ParameterMessage.h"
 #include "store/PreparedStatement.h"
 #include "store/RowFetcher.h"
 #include "store/RowSet.h"
@@ -59,20 +60,25 @@ struct Query::Impl : DatabaseClient {
     if (wasOpen) Tell([](DataSource& s) { s.AnnounceListReset(); });
   }
 
-  void Run() {
+  void Run(const ParameterValues& values) {
     Firebird::ITransaction* transaction = Transaction();
     if (!statement.IsPrepared()) statement.Prepare(Attachment(), transaction, sql);
+    const ParameterMessage input(statement, Attachment(), transaction, values);
     if (!statement.IsSelect()) {
       fb::Status status;
-      fb::Guarded([&] { statement.Get()->execute(&status, transaction, nullptr, nullptr, nullptr, nullptr); });
+      fb::Guarded([&] {
+        statement.Get()->execute(&status, transaction, input.Layout(), input.Data(), nullptr, nullptr);
+      });
       return;
     }
     try {
-      FetchRows(statement, statement.RowLayout(), Attachment(), transaction, names, rows);
+      FetchRows(statement, statement.RowLayout(), Attachment(), transaction, names, rows, input.Layout(),
+                input.Data());
     } catch (const DatabaseError& error) {
       // A text blob longer than an inline text: fetch again, reading blobs one by one.
       if (!error.HasCode(isc_string_truncation) && !error.HasCode(isc_blob_truncation)) throw;
-      FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows);
+      FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, input.Layout(),
+                input.Data());
     }
     open = true;
     current = rows.RowCount() > 0 ? 0 : -1;
@@ -130,12 +136,14 @@ void Query::SetSQL(std::string sql) {
 
 const std::string& Query::SQL() const { return impl_->sql; }
 
-void Query::Open() {
+void Query::Open() { Open({}); }
+
+void Query::Open(const ParameterValues& values) {
   // Views hear one reset: the new rows, or the empty list when the statement fails.
   const bool wasOpen = impl_->open;
   impl_->CloseRows(false);
   try {
-    impl_->Run();
+    impl_->Run(values);
   } catch (...) {
     impl_->CloseRows(false);
     if (wasOpen) impl_->Tell([](DataSource& s) { s.AnnounceListReset(); });

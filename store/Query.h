@@ -30,6 +30,8 @@ class Query {
   const std::string& SQL() const;
 
   void Open();
+  // The same with the statement's "?" parameters bound to `values` in order.
+  void Open(const ParameterValues& values);
   void Close();
   bool IsOpen() const;
 

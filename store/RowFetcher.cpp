@@ -90,14 +90,15 @@ void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const 
 
 void FetchRows(const PreparedStatement& statement, Firebird::IMessageMetadata* layout,
                Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
-               std::vector<std::string>& names, RowSet& rows) {
+               std::vector<std::string>& names, RowSet& rows, Firebird::IMessageMetadata* inputLayout,
+               unsigned char* inputData) {
   fb::Status status;
   const std::vector<ColumnLayout> columns = ReadLayout(layout, names);
   const BlobReader readBlob = [&](const ISC_QUAD& id) { return ReadBlob(attachment, transaction, id); };
   rows.Reset(static_cast<int>(columns.size()));
   fb::Guarded([&] {
     MessageBuffer message(layout->getMessageLength(&status));
-    Firebird::IResultSet* cursor = statement.Get()->openCursor(&status, transaction, nullptr, nullptr, layout, 0);
+    Firebird::IResultSet* cursor = statement.Get()->openCursor(&status, transaction, inputLayout, inputData, layout, 0);
     try {
       while (cursor->fetchNext(&status, message.Data()) == Firebird::IStatus::RESULT_OK) {
         const int row = rows.AppendRow();

@@ -12,8 +12,10 @@
 namespace store {
 
 // `layout` is the statement's RowLayout() or BlobRowLayout(); `names` receives the column names.
+// `inputLayout` and `inputData` bind the statement's parameters (none when null).
 void FetchRows(const PreparedStatement& statement, Firebird::IMessageMetadata* layout,
                Firebird::IAttachment* attachment, Firebird::ITransaction* transaction,
-               std::vector<std::string>& names, RowSet& rows);
+               std::vector<std::string>& names, RowSet& rows,
+               Firebird::IMessageMetadata* inputLayout = nullptr, unsigned char* inputData = nullptr);
 
 }  // namespace store

@@ -45,6 +45,7 @@ class ChangeDocumentWalk {
     if (!Value("title", "<etiology>", term.title)) return false;
     if (!Value("etiology", "<description>", term.etiology)) return false;
     if (!Value("description", "</euphemizm>\r\n", term.description)) return false;
+    Take("</euphemizm>\r\n");  // found already, as what follows the description
     result_.terms.push_back(std::move(term));
     return true;
   }

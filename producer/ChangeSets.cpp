@@ -14,6 +14,12 @@ std::optional<int> OptionalInteger(const store::Field& field) {
   return field.AsInteger();
 }
 
+// "10-DEC-2026 9:05:00.0000" as the engine writes a timestamp, without the ten-thousandths.
+std::string WithoutFraction(std::string time) {
+  if (const std::size_t dot = time.rfind('.'); dot != std::string::npos) time.erase(dot);
+  return time;
+}
+
 }  // namespace
 
 std::string ChangeSetFault(const std::vector<exchange::ReceivedTerm>& terms) {
@@ -70,7 +76,7 @@ std::vector<ChangeSetRow> ReadChangeSets(store::Database& database, bool undecid
     const int setId = query.FieldByName("SET_ID").AsInteger();
     if (sets.empty() || sets.back().setId != setId) {
       sets.push_back({setId, query.FieldByName("SENDER").AsString(),
-                      query.FieldByName("RECEIVED_AT").AsString().substr(0, 19), {}});
+                      WithoutFraction(query.FieldByName("RECEIVED_AT").AsString()), {}});
     }
     sets.back().terms.push_back({query.FieldByName("TERM_NO").AsInteger(), OptionalInteger(query.FieldByName("EUPH_UID")),
                                  query.FieldByName("EUPHEMIZM").AsString(), query.FieldByName("ETIOLOGY").AsString(),

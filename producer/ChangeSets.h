@@ -30,7 +30,7 @@ struct ReceivedTermRow {
 struct ChangeSetRow {
   int setId = 0;
   std::string sender;
-  std::string receivedAt;  // timestamp text
+  std::string receivedAt;  // as the engine writes it: "10-DEC-2026 9:05:00"
   std::vector<ReceivedTermRow> terms;
 };
 

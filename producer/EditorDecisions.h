@@ -26,6 +26,8 @@ struct AcceptedTerm {
   int termNo = 0;
   int publishedUid = 0;
   bool replaced = false;  // an existing published term, else a new one
+
+  bool operator==(const AcceptedTerm&) const = default;
 };
 
 // `termNos` empty: every undecided term of the set. `category` is where new terms go.

@@ -1,6 +1,8 @@
 #include "producer/ProducerCommands.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <charconv>
 #include <fstream>
@@ -192,13 +194,19 @@ int Serve(const std::string& databaseName, const Arguments& arguments, std::ostr
   ProducerServer server(databaseName, options);
   const int port = server.Bind();
   err << "serving " << databaseName << " on http://" << options.address << ":" << port << std::endl;
+  std::atomic<bool> listened{false};
   std::thread waiter([&] {
     int signal = 0;
     sigwait(&endings, &signal);
-    server.Stop();
+    // A signal that came before the server listened would stop nothing: ask until it ends.
+    while (!listened) {
+      server.Stop();
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
   });
   server.Listen();
-  // Stopped by a signal: the waiter has returned. Otherwise wake it.
+  listened = true;
+  // Ended otherwise than by a signal: wake the waiter.
   pthread_kill(waiter.native_handle(), SIGTERM);
   waiter.join();
   err << "stopped" << std::endl;

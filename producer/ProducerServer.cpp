@@ -134,4 +134,6 @@ void ProducerServer::Listen() { impl_->server.listen_after_bind(); }
 
 void ProducerServer::Stop() { impl_->server.stop(); }
 
+bool ProducerServer::IsRunning() const { return impl_->server.is_running(); }
+
 }  // namespace producer

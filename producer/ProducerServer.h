@@ -35,8 +35,9 @@ class ProducerServer {
   int Bind();
   // Serves until Stop(); call after Bind().
   void Listen();
-  // From any thread.
+  // From any thread; a server that is not listening yet is not stopped (see IsRunning).
   void Stop();
+  bool IsRunning() const;
 
   struct Impl;
 

@@ -53,6 +53,15 @@ struct ProducerServer::Impl {
       else Refuse(r, 404, "no such page");
     });
     server.Get("/forum", [](const httplib::Request&, httplib::Response& r) { r.set_content(ForumPage(), kPageType); });
+    // Requests the HTTP library refuses itself (a damaged form, a body over the limit) get a reason too.
+    server.set_error_handler([this](const httplib::Request&, httplib::Response& r) {
+      if (!r.body.empty()) return;
+      if (r.status == 413) {
+        Refuse(r, 413, "the body is larger than " + std::to_string(options.maxUploadBytes) + " bytes");
+      } else {
+        Refuse(r, r.status, r.status == 404 ? "no such page" : "the request could not be read");
+      }
+    });
     server.set_exception_handler([](const httplib::Request&, httplib::Response& r, std::exception_ptr) {
       Refuse(r, 500, "internal error");
     });

@@ -91,6 +91,21 @@ Arguments Split(const std::vector<std::string>& words, const std::vector<std::st
 
 std::string Utf8(const std::string& cp1251) { return text::Cp1251ToUtf8(cp1251); }
 
+// A value over several lines as lines of the listing, each indented like the first.
+std::string Indented(const std::string& cp1251) {
+  std::string text = Utf8(cp1251);
+  std::string lines;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') {
+      lines += text[i];
+      continue;
+    }
+    if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != text[i]) ++i;
+    lines += "\n       ";
+  }
+  return lines;
+}
+
 std::string Said(const PublishedCount& count) {
   std::string said = "published " + std::to_string(count.categories) + " categories and " +
                      std::to_string(count.terms) + " terms";
@@ -125,8 +140,8 @@ int Changes(store::Database& database, const Arguments& arguments, std::ostream&
       if (!term.decision.empty()) out << "  [" << term.decision << "]";
       if (term.publishedUid) out << " as " << *term.publishedUid;
       out << "\n";
-      if (!term.etiology.empty()) out << "       origin: " << Utf8(term.etiology) << "\n";
-      if (!term.description.empty()) out << "       " << Utf8(term.description) << "\n";
+      if (!term.etiology.empty()) out << "       origin: " << Indented(term.etiology) << "\n";
+      if (!term.description.empty()) out << "       " << Indented(term.description) << "\n";
     }
   }
   return 0;

@@ -44,6 +44,8 @@ struct ProducerServer::Impl {
     server.set_payload_max_length(options.maxUploadBytes);
     server.set_read_timeout(options.readTimeout);
     server.set_write_timeout(options.readTimeout);
+    // An idle kept-alive connection holds a thread as a stalled one does: the same bound.
+    server.set_keep_alive_timeout(options.readTimeout.count());
     server.set_keep_alive_max_count(1000);
     server.Get(kUpdatePath, [this](const httplib::Request& q, httplib::Response& r) { ServeUpdate(q, r); });
     server.Post(std::string(exchange::kChangesUploadPath),

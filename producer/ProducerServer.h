@@ -16,7 +16,7 @@ struct ServerOptions {
   int threads = 64;
   // A change document larger than this is refused unread.
   std::size_t maxUploadBytes = std::size_t{16} * 1024 * 1024;
-  // A client that sends nothing for this long is dropped.
+  // A client that sends nothing for this long is dropped, in a request or between two.
   std::chrono::seconds readTimeout{10};
   // One line a request; none when empty.
   std::function<void(const std::string&)> log;

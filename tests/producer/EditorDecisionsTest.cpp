@@ -21,7 +21,7 @@ using testing_support::ansi;
 
 class EditorDecisionsTest : public ::testing::Test {
  protected:
-  EditorDecisionsTest() : file_(producer_testing::MakeProducerDatabase(dir_, producer_testing::SmallHandbook())) {
+  EditorDecisionsTest() : file_(producer_testing::MakeProducerDatabase(dir_)) {
     database_.Open(file_.string());
     setId_ = producer::StoreChangeSet(database_, "192.0.2.7", now_,
                                       {{2, ansi("Бронхит острый"), "", ansi("Строка\r\nещё")},  // published key

@@ -34,7 +34,7 @@ constexpr const char* kUpdateSince2019 = "/includes/dictupdgz.php?date=2019-12-3
 class ProducerServerTest : public ::testing::Test {
  protected:
   explicit ProducerServerTest(producer::ServerOptions options = {})
-      : file_(producer_testing::MakeProducerDatabase(dir_, producer_testing::SmallHandbook())),
+      : file_(producer_testing::MakeProducerDatabase(dir_)),
         server_(file_, std::move(options)) {}
 
   const std::string good_ = ChangeDocument({{2, ansi("Бронхит"), "", ansi("Новое\r\nописание"), 3, ChangeMark::EditedLocally}});

@@ -19,13 +19,13 @@ namespace producer_testing {
 // When the test handbooks were published: long before any date a test asks about.
 text::DateTime LongAgo();
 
-// A producer database in `dir` holding `handbookLines` (data lines as in MakeHandbookDatabase),
-// published LongAgo().
-std::filesystem::path MakeProducerDatabase(const testing_support::TempDir& dir,
-                                           const std::vector<std::string>& handbookLines);
-
-// Two categories and three terms, for tests that need a few of each.
+// Two categories and three terms (data lines as in MakeHandbookDatabase), for tests that need a
+// few of each.
 std::vector<std::string> SmallHandbook();
+
+// A producer database in `dir` holding SmallHandbook(), published LongAgo(): a copy of one made
+// once a test program.
+std::filesystem::path MakeProducerDatabase(const testing_support::TempDir& dir);
 
 class RunningProducer {
  public:

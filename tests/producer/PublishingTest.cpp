@@ -32,7 +32,7 @@ std::vector<std::string> TermKeys(const producer::PublishedUpdate& update) {
 
 class PublishingTest : public ::testing::Test {
  protected:
-  PublishingTest() : file_(producer_testing::MakeProducerDatabase(dir_, producer_testing::SmallHandbook())) {
+  PublishingTest() : file_(producer_testing::MakeProducerDatabase(dir_)) {
     database_.Open(file_.string());
   }
   producer::PublishedUpdate Since(const std::string& since) {

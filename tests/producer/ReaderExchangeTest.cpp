@@ -95,7 +95,7 @@ class ReaderExchangeTest : public ::testing::Test {
   exchange_testing::SavedEnvironmentVariable producerUrl_{"KORVAND_PRODUCER_URL"};
   testing_support::TempDir producerDir_;
   std::filesystem::path producerFile_ =
-      producer_testing::MakeProducerDatabase(producerDir_, producer_testing::SmallHandbook());
+      producer_testing::MakeProducerDatabase(producerDir_);
   producer_testing::RunningProducer server_{producerFile_};
   testing_support::ScriptedMessageBoxes boxes_;
 };

@@ -18,6 +18,9 @@ struct ServerOptions {
   std::size_t maxUploadBytes = std::size_t{16} * 1024 * 1024;
   // A client that sends nothing for this long is dropped, in a request or between two.
   std::chrono::seconds readTimeout{10};
+  // How long a built update is sent before the database is asked again whether something new was
+  // published: what an editor publishes reaches readers this much later at most.
+  std::chrono::milliseconds publicationCheck{1000};
   // One line a request; none when empty.
   std::function<void(const std::string&)> log;
 };

@@ -20,11 +20,17 @@ std::shared_ptr<const BuiltUpdate> Build(const PublishedUpdate& published) {
 }  // namespace
 
 std::shared_ptr<const BuiltUpdate> UpdateCache::Since(const std::string& since) {
-  const std::lock_guard lock(shared_.mutex);
+  const std::lock_guard lock(mutex_);
+  const auto now = std::chrono::steady_clock::now();
+  if (now - checked_ < recheck_) {
+    if (const auto kept = documents_.find(since); kept != documents_.end()) return kept->second;
+  }
+  const std::lock_guard databaseLock(shared_.mutex);
   store::Database& database = shared_.database;
   try {
     // The latest publication and the rows read in the same transaction: the document matches it.
     const int latest = LatestPublication(database);
+    checked_ = now;
     if (latest != publication_) {
       documents_.clear();
       publication_ = latest;

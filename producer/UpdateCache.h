@@ -2,6 +2,7 @@
 // The update documents the server has built, one a request date, kept until something new is
 // published: the same date then gives the same bytes, and a count request and the download that
 // follows it agree on the size.
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -20,10 +21,13 @@ struct BuiltUpdate {
 
 class UpdateCache {
  public:
-  explicit UpdateCache(SharedDatabase& shared) : shared_(shared) {}
+  // `recheck`: how long a kept document is given out before the database is asked again whether
+  // something new was published. Asking costs a transaction, which is most of a request's time.
+  UpdateCache(SharedDatabase& shared, std::chrono::milliseconds recheck) : shared_(shared), recheck_(recheck) {}
 
-  // The update for everything published since `since` (a checked timestamp text). Asks the
-  // database for the latest publication each time; a new one drops every document kept.
+  // The update for everything published since `since` (a checked timestamp text). A document not
+  // kept yet is built from the database, which also tells the latest publication; a new one drops
+  // every document kept.
   std::shared_ptr<const BuiltUpdate> Since(const std::string& since);
 
   // Dates a reader may send are many; beyond this many documents the oldest set is dropped.
@@ -31,6 +35,9 @@ class UpdateCache {
 
  private:
   SharedDatabase& shared_;
+  const std::chrono::milliseconds recheck_;
+  std::mutex mutex_;  // before shared_.mutex, never after it
+  std::chrono::steady_clock::time_point checked_;
   int publication_ = -1;
   std::map<std::string, std::shared_ptr<const BuiltUpdate>> documents_;
 };

@@ -87,7 +87,7 @@ TEST_F(PublishingTest, RowsChangedByOtherMeansArePublishedWhenMarked) {
 TEST_F(PublishingTest, AKeptUpdateGivesTheSameBytesUntilSomethingNewIsPublished) {
   producer::SharedDatabase shared;
   shared.database.Open(file_.string());
-  producer::UpdateCache cache(shared);
+  producer::UpdateCache cache(shared, std::chrono::milliseconds(0));
   const auto old = cache.Since("2019-12-31 00:00:00");
   EXPECT_EQ(old->termCount, 3u);
   EXPECT_EQ(exchange::UnpackUpdateBody(old->gzipBody), old->document);

@@ -1,6 +1,9 @@
 #include "producer/ProducerDatabase.h"
 
+#include <ibase.h>
+
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 
 #include "producer/HandbookScripts.h"
@@ -36,6 +39,12 @@ constexpr std::string_view kProducerTables[] = {
     "primary key (SET_ID, TERM_NO))",
 };
 
+// The embedded engine gives the system's error number; a server passes it on as text only.
+bool IsMissingFile(const store::DatabaseError& error) {
+  if (error.HasSystemCode(ENOENT)) return true;
+  return error.HasCode(isc_io_open_err) && std::string_view(error.what()).find(std::strerror(ENOENT)) != std::string_view::npos;
+}
+
 }  // namespace
 
 void CreateProducerDatabase(store::Database& database, const std::string& name) {
@@ -54,7 +63,7 @@ bool OpenProducerDatabase(store::Database& database, const std::string& name) {
     database.Open(name);
     return false;
   } catch (const store::DatabaseError& error) {
-    if (!error.HasSystemCode(ENOENT)) throw;
+    if (!IsMissingFile(error)) throw;
   }
   CreateProducerDatabase(database, name);
   return true;

@@ -32,6 +32,12 @@ void Refuse(httplib::Response& response, int status, const std::string& reason) 
   response.set_content(reason + "\n", kExactReplyType);
 }
 
+// A download goes out through a content provider, whose bytes are not in the body.
+std::string SentBytes(const httplib::Response& response) {
+  if (response.has_header("Content-Length")) return response.get_header_value("Content-Length");
+  return std::to_string(response.body.size());
+}
+
 bool AcceptsGzip(const httplib::Request& request) {
   return request.get_header_value("Accept-Encoding").find("gzip") != std::string::npos;
 }
@@ -80,7 +86,7 @@ struct ProducerServer::Impl {
     if (options.log) {
       server.set_logger([this](const httplib::Request& q, const httplib::Response& r) {
         options.log(TimestampText(platform::Now()) + " " + q.remote_addr + " " + q.method + " " + q.target + " " +
-                    std::to_string(r.status) + " " + std::to_string(r.body.size()));
+                    std::to_string(r.status) + " " + SentBytes(r));
       });
     }
   }

@@ -128,6 +128,9 @@ TEST(ProducerExecutableTest, ServeOnANewDatabaseServesTheDemoHandbookUntilSignal
   terms.Open();
   EXPECT_TRUE(countReply->starts_with(terms.FieldByName("N").AsString() + "|")) << *countReply;
 
+  const auto download = client.Get("/includes/dictupdgz.php?date=2008-12-29%2000:00:00", {{"Accept-Encoding", "gzip"}});
+  ASSERT_TRUE(download);
+
   EXPECT_EQ(testing_support::EndProcess(pid, SIGTERM, std::chrono::seconds(10)), 0);
   std::ifstream in(log);
   std::ostringstream said;
@@ -136,6 +139,10 @@ TEST(ProducerExecutableTest, ServeOnANewDatabaseServesTheDemoHandbookUntilSignal
       << said.str();
   EXPECT_NE(said.str().find("GET /includes/dictupdgz.php?date=2008-12-29%2000:00:00&count=1 200"), std::string::npos)
       << "one line a request";
+  EXPECT_NE(said.str().find("GET /includes/dictupdgz.php?date=2008-12-29%2000:00:00 200 " +
+                            std::to_string(download->body.size()) + "\n"),
+            std::string::npos)
+      << "the bytes a download sent";
   EXPECT_TRUE(said.str().ends_with("stopped\n")) << said.str();
 }
 

@@ -23,6 +23,8 @@ LAYERS = {
     "cards": ["text", "store", "platform", "core", "widgets"],
     "browse": ["text", "store", "platform", "core", "widgets", "cards"],
     "app": ["text", "store", "platform", "exchange", "tools", "core", "widgets", "cards", "browse"],
+    # korvand-producer, the producer's server and the editors' commands.
+    "producer": ["text", "store", "platform", "exchange"],
     # handbook-makedb, the database maker.
     "db": ["text", "store"],
 }

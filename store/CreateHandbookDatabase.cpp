@@ -22,7 +22,7 @@ std::string ReadFile(const std::filesystem::path& file) {
 }
 
 void SwitchOnForcedWrites(const std::filesystem::path& file) {
-  const std::vector<unsigned char> parameters = fb::ForcedWritesParameters();
+  const std::vector<unsigned char> parameters = fb::ForcedWritesParameters(file.string());
   Firebird::IAttachment* attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
     return provider->attachDatabase(&status, file.c_str(), static_cast<unsigned>(parameters.size()),
                                     parameters.data());

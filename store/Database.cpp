@@ -103,7 +103,7 @@ void Database::Open() {
 void Database::Create(std::string name) {
   Close();
   SetDatabaseName(std::move(name));
-  const std::vector<unsigned char> parameters = fb::CreateParameters();
+  const std::vector<unsigned char> parameters = fb::CreateParameters(impl_->name);
   impl_->attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
     return provider->createDatabase(&status, impl_->name.c_str(), static_cast<unsigned>(parameters.size()),
                                     parameters.data());

@@ -4,6 +4,7 @@
 #include <langinfo.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -65,9 +66,16 @@ std::string MessageOf(const Firebird::IStatus* status) {
   return buffer;
 }
 
+// "host:path" and "host/port:path" name a server; anything else is a file. A port is digits only,
+// so a folder before a colon in a file's name does not make it a server.
 bool IsPlainPath(const std::string& name) {
   const auto colon = name.find(':');
-  return colon == std::string::npos || name.find('/') < colon;
+  if (colon == std::string::npos) return true;
+  const auto slash = name.find('/');
+  if (slash > colon) return false;
+  if (slash == 0 || slash + 1 >= colon) return true;
+  return !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(slash) + 1,
+                      name.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 class ParameterBlock {
@@ -127,22 +135,22 @@ std::vector<unsigned char> AttachParameters(const std::string& name, int serverP
   return block.Bytes();
 }
 
-std::vector<unsigned char> CreateParameters() {
+std::vector<unsigned char> CreateParameters(const std::string& name) {
   ParameterBlock block(Firebird::IXpbBuilder::DPB);
   AddFixedParameters(block);
   block.Number(isc_dpb_sql_dialect, kDialect);
   block.Text(isc_dpb_set_db_charset, kCharacterSet);
   block.Number(isc_dpb_page_size, 8192);
   block.Number(isc_dpb_force_write, 0);
-  block.Text(isc_dpb_config, "Providers=Engine12");
+  if (IsPlainPath(name)) block.Text(isc_dpb_config, "Providers=Engine12");
   return block.Bytes();
 }
 
-std::vector<unsigned char> ForcedWritesParameters() {
+std::vector<unsigned char> ForcedWritesParameters(const std::string& name) {
   ParameterBlock block(Firebird::IXpbBuilder::DPB);
   AddFixedParameters(block);
   block.Number(isc_dpb_force_write, 1);
-  block.Text(isc_dpb_config, "Providers=Engine12");
+  if (IsPlainPath(name)) block.Text(isc_dpb_config, "Providers=Engine12");
   return block.Bytes();
 }
 

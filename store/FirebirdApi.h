@@ -57,8 +57,9 @@ auto WithProvider(Call&& call) {
 std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort);
 // Creating writes without waiting for the disk: making the schema then takes milliseconds, not a
 // second. Attaching with ForcedWritesParameters() switches synchronous writes back on for good.
-std::vector<unsigned char> CreateParameters();
-std::vector<unsigned char> ForcedWritesParameters();
+// Both keep a plain path to the embedded engine, as attaching does; a server name goes to the server.
+std::vector<unsigned char> CreateParameters(const std::string& name);
+std::vector<unsigned char> ForcedWritesParameters(const std::string& name);
 
 // Once per process, before the engine starts: a UTF-8 LC_CTYPE (for non-ASCII file names) and
 // a private lock folder when the default one is not writable for this user.

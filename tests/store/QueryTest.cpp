@@ -210,3 +210,34 @@ TEST_F(QueryTest, SqlExecutorRunsSelectsWithManyRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// Bound values travel outside the statement: a double quote, which would end a dialect 1 string
+// literal, and a blob-sized text are both taken as they are.
+TEST(QueryParametersTest, ASelectFindsRowsByBoundValuesOfAnyContent) {
+  testing_support::TempDir dir;
+  const std::string longDescription(40000, 'x');
+  const auto file = testing_support::MakeHandbookDatabase(
+      dir, {SectionLine(0, "Общие термины"), TermLine(1, "Гастрит", "", "", 0), TermLine(2, "Анамнез", "", "", 0)});
+  Database database;
+  database.Open(file.string());
+  SqlExecutor insert(database);
+  insert.SetSQL("insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values (?, ?, ?, ?)");
+  insert.ExecQuery({"3", ansi("Синдром \"белого халата\""), longDescription, "0"});
+
+  Query query(database);
+  query.SetSQL("select EUPH_UID, DESCRIPTION from EUPHEMIZMS where EUPHEMIZM = ? or EUPH_UID = ? order by EUPH_UID");
+  query.Open({ansi("Синдром \"белого халата\""), "2"});
+  ASSERT_EQ(query.RecordCount(), 2);
+  EXPECT_EQ(query.FieldByName("EUPH_UID").AsInteger(), 2);
+  query.Next();
+  EXPECT_EQ(query.FieldByName("EUPH_UID").AsInteger(), 3);
+  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longDescription);
+
+  query.Open({ansi("Нет такого"), "99"});
+  EXPECT_EQ(query.RecordCount(), 0) << "opened again with other values";
+  EXPECT_THROW(query.Open({"1"}), DatabaseError) << "fewer values than parameters";
+}
+
+}  // namespace

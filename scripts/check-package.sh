@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C.UTF-8
 
-deb="$(bash scripts/package.sh | tail -n 1)"
+deb="$(bash scripts/package.sh)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 passed=0

@@ -8,6 +8,7 @@
 #include "browse/TermGrid.h"
 #include "cards/TForm5.h"
 #include "core/Handbook.h"
+#include "platform/ApplicationTitle.h"
 #include "text/Cp1251.h"
 #include "widgets/CollapsibleBar.h"
 #include "widgets/CollapsibleBarItem.h"
@@ -29,6 +30,7 @@ void AddArticle(TForm1& form, cards::TForm5& editor, const std::string& headword
 }
 
 void PrintState(TForm1& form, std::FILE* out) {
+  PrintLine(out, "title", QString::fromStdString(platform::ApplicationTitle()));
   PrintLine(out, "database", QString::fromStdString(form.Handbook().IBDatabase1.DatabaseName()));
   if (const auto* bar = form.findChild<widgets::CollapsibleBar*>(QStringLiteral("JvXPBarCathegory")))
     for (int item = 0; item < bar->ItemCount(); ++item) PrintLine(out, "category", bar->Item(item).text());

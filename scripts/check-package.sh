@@ -68,6 +68,7 @@ check "no user's handbook before the first start" test ! -e "$user_handbook"
 status=0
 start --check-add=Проверочный > "$work/first" 2> "$work/first.err" || status=$?
 check "the first start ends well" test "$status" = 0
+check "the captions read the program's name" grep -qx "title: Korvand" "$work/first"
 check "the first start opens the user's handbook" grep -qx "database: $user_handbook" "$work/first"
 check "the user's handbook is made on the first start" test -s "$user_handbook"
 check "the transliteration table is copied on the first start" test -s "$work/data/Korvand/Tessaly/Translit.tlt"

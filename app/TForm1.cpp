@@ -198,7 +198,7 @@ void TForm1::JvXPBar1Items3Click() {
   if (Form3) Form3->ShowModal();
 }
 
-void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(handbook_.ProgramFolder() + "html/index.html"); }
+void TForm1::JvXPBar1Items4Click() { platform::ShellOpen(handbook_.PageFolder() + "html/index.html"); }
 
 void TForm1::JvXPBar1Items7Click() { close(); }
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "widgets/SharpPicture.h"
+
 namespace app {
 
 TForm14::TForm14(QWidget* parent)
@@ -11,7 +13,7 @@ TForm14::TForm14(QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(kWidth, kHeight);
   auto* picture = new QLabel(this);
-  picture->setPixmap(QPixmap(QStringLiteral(":/korvand/splash.png")));
+  picture->setPixmap(widgets::SvgPicture(QStringLiteral(":/korvand/splash.svg"), size()));
   picture->setGeometry(rect());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect placed = rect();

@@ -18,11 +18,12 @@
 #include "widgets/ImageList.h"
 #include "widgets/KorSpeedButton.h"
 #include "widgets/MagnifierPicture.h"
+#include "widgets/SharpPicture.h"
 
 namespace app {
 namespace {
 
-QPixmap BarIcon() { return QPixmap(QStringLiteral(":/korvand/bar-icon.png")); }
+QPixmap BarIcon() { return widgets::SvgPicture(QStringLiteral(":/korvand/bar-icon.svg"), QSize(20, 20)); }
 
 widgets::CollapsibleBar* NewBar(const QString& caption, bool collapsed) {
   auto* bar = new widgets::CollapsibleBar(caption);
@@ -42,7 +43,7 @@ QPalette WithToolTipGround(QPalette colours) {
 void TForm1::BuildLayout() {
   Image1 = new QLabel(this);
   Image1->setGeometry(0, 0, kClientWidth, kBannerHeight);
-  Image1->setPixmap(QPixmap(QStringLiteral(":/korvand/banner.png")));
+  Image1->setPixmap(widgets::SvgPicture(QStringLiteral(":/korvand/banner.svg"), QSize(kClientWidth, kBannerHeight)));
   Image1->setCursor(Qt::PointingHandCursor);
   Image1->setAccessibleName(QStringLiteral("Корванд в интернете"));
   Image1->installEventFilter(this);

@@ -1,21 +1,28 @@
 // Program entry: the handbook's state first, then the splash and the main window; the message loop
 // runs until the main window is closed, by the user or by a termination signal.
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/HandbookApplication.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QtTranslations.h"
 #include "app/TForm1.h"
 #include "app/TForm14.h"
 #include "app/TForm2.h"
+#include "app/StartCheck.h"
 #include "app/TForm3.h"
 #include "app/TerminationWatch.h"
 #include "cards/TForm5.h"
 #include "core/Handbook.h"
 #include "platform/Folders.h"
+#include "platform/HandbookFiles.h"
 #include "platform/MessageBoxes.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
@@ -42,16 +49,37 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string programName = argc > 0 && argv[0] ? argv[0] : "korvand";
+  const app::CommandLine commandLine = app::ParseCommandLine(std::vector<std::string>(argv + (argc > 0), argv + argc));
+  switch (commandLine.action) {
+    case app::CommandLine::Action::Help:
+      std::fputs(app::HelpText(programName).c_str(), stdout);
+      return 0;
+    case app::CommandLine::Action::Version:
+      std::fputs(app::VersionText().c_str(), stdout);
+      return 0;
+    case app::CommandLine::Action::Mistake:
+      std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", programName.c_str(), commandLine.mistake.c_str(),
+                   programName.c_str());
+      return 2;
+    case app::CommandLine::Action::Run:
+      break;
+  }
   if (!HasDisplay()) {
     std::fputs("Korvand needs a display: set DISPLAY (or run it under xvfb-run).\n", stderr);
     return 1;
   }
-  core::Handbook handbook(platform::ProgramFolder().string());
+  const platform::HandbookFiles files = platform::SettleHandbookFiles(platform::ProgramFolder(), text::UserDataFolder());
+  core::Handbook handbook(files.databaseFolder.string(), files.pageFolder.string());
 
   app::HandbookApplication application(argc, argv);
+  QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/korvand/emblem.svg")));
+  // Desktops match the windows to the installed desktop entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("ru.korvand_med.Handbook"));
   app::InstallQtTranslations();
   app::QtMessageBoxes boxes;
-  platform::InstallMessageBoxes(&boxes);
+  // A check has nobody to answer a box: its messages go to the standard error stream.
+  if (!commandLine.checkStart) platform::InstallMessageBoxes(&boxes);
   text::SetMessageSink([](const std::string& message) { platform::Boxes().ShowMessage(message); });
   text::InitializeTextUtilities();
 
@@ -70,7 +98,7 @@ int main(int argc, char** argv) {
     openHandbook = &handbook;
     std::atexit(CloseDatabaseAtExit);
     // The producer's editors ask for the editorial tools on the command line.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--editor-tools"))) form1.ShowEditorTools();
+    if (commandLine.editorTools) form1.ShowEditorTools();
     app::TForm3 form3;
     form1.SetAbout(&form3);
     cards::TForm5 form5(handbook);
@@ -78,6 +106,7 @@ int main(int argc, char** argv) {
     app::TForm2 form2;
     form1.SetReport(&form2);
     QObject::connect(&form1, &app::TForm1::Closed, &application, &QCoreApplication::quit);
+    if (commandLine.checkStart) app::ScheduleStartCheck(form1, form5, commandLine.checkAddHeadword, stdout);
     if (!termination.Requested()) {
       form1.show();
       exitCode = application.exec();

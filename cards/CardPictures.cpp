@@ -11,14 +11,20 @@ const QColor kPaper(255, 255, 255);
 const QColor kLines(90, 110, 160);
 const QColor kAccent(255, 117, 0);
 
+// Lines run through pixel centres, so that they cover whole pixels at any density; drawn by
+// whole coordinates they would sit half a pixel off on a 200 % screen.
 void DrawSheet(QPainter& painter, QRect sheet, bool lined) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(kInk);
   painter.setBrush(kPaper);
-  painter.drawRect(sheet);
-  if (!lined) return;
-  painter.setPen(kLines);
-  for (int y = sheet.top() + 3; y < sheet.bottom() - 1; y += 2)
-    painter.drawLine(sheet.left() + 2, y, sheet.right() - 2, y);
+  painter.drawRect(QRectF(sheet.left() + 0.5, sheet.top() + 0.5, sheet.width(), sheet.height()));
+  if (lined) {
+    painter.setPen(kLines);
+    for (int y = sheet.top() + 3; y < sheet.bottom() - 1; y += 2)
+      painter.drawLine(QPointF(sheet.left() + 2.5, y + 0.5), QPointF(sheet.right() - 1.5, y + 0.5));
+  }
+  painter.restore();
 }
 
 void DrawFind(QPainter& painter) {
@@ -53,9 +59,8 @@ void DrawPin(QPainter& painter, bool pinned) {
 
 }  // namespace
 
-QPixmap DrawCardPicture(CardPicture picture) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
+QPixmap DrawCardPicture(CardPicture picture, qreal ratio) {
+  QPixmap pixmap = widgets::BlankPicture(QSize(16, 16), ratio);
   QPainter painter(&pixmap);
   switch (picture) {
     case FindPicture:

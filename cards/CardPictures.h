@@ -2,6 +2,8 @@
 // The card's five 16 x 16 pictures, drawn here rather than shipped as files.
 #include <QPixmap>
 
+#include "widgets/SharpPicture.h"
+
 namespace cards {
 
 enum CardPicture {
@@ -13,6 +15,7 @@ enum CardPicture {
   CardPictureCount = 5
 };
 
-QPixmap DrawCardPicture(CardPicture picture);
+// 16 x 16 in layout pixels, drawn for the pixel ratio `ratio`.
+QPixmap DrawCardPicture(CardPicture picture, qreal ratio = widgets::ScreenPixelRatio());
 
 }  // namespace cards

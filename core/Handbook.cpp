@@ -7,7 +7,10 @@
 
 namespace core {
 
-Handbook::Handbook(std::string programFolder) : programFolder_(std::move(programFolder)) {
+Handbook::Handbook(std::string programFolder) : Handbook(programFolder, programFolder) {}
+
+Handbook::Handbook(std::string databaseFolder, std::string pageFolder)
+    : databaseFolder_(std::move(databaseFolder)), pageFolder_(std::move(pageFolder)) {
   IBUpdateSQL1.SetModifySQL(std::string(store::statements::ModifyTerm));
   IBUpdateSQL1.SetInsertSQL(std::string(store::statements::InsertTermRow));
   IBUpdateSQL1.SetDeleteSQL(std::string(store::statements::DeleteTerm));
@@ -20,7 +23,7 @@ void Handbook::OpenDatabase() {
   // The client library takes SIGINT and SIGTERM on its first attach, successful or not, and would
   // shut the attachment down underneath the program; the program ends on them itself.
   const platform::TerminationSignalsHeld held;
-  store::OpenHandbookDatabase(IBDatabase1, programFolder_);
+  store::OpenHandbookDatabase(IBDatabase1, databaseFolder_);
   store::KeepLocalKeysApart(IBDatabase1);
 }
 

@@ -19,14 +19,19 @@ class Handbook {
  public:
   // programFolder ends with a separator and holds DB/HANDBOOK.GDB and html/index.html.
   explicit Handbook(std::string programFolder);
+  // The database and the local page in folders of their own (platform::SettleHandbookFiles);
+  // each ends with a separator.
+  Handbook(std::string databaseFolder, std::string pageFolder);
   // Commits what is still open (rolls it back if that fails) and disconnects.
   ~Handbook();
   Handbook(const Handbook&) = delete;
   Handbook& operator=(const Handbook&) = delete;
 
-  const std::string& ProgramFolder() const { return programFolder_; }
+  const std::string& DatabaseFolder() const { return databaseFolder_; }
+  // Holds html/index.html, the local page of the producer's other products.
+  const std::string& PageFolder() const { return pageFolder_; }
 
-  // Connects to the program folder's DB/HANDBOOK.GDB, through the local server if the file
+  // Connects to the database folder's DB/HANDBOOK.GDB, through the local server if the file
   // cannot be opened directly. Throws DatabaseError with the reasons of both attempts.
   void OpenDatabase();
   // Commits what is open and disconnects; for the ways the program ends. Never throws.
@@ -66,7 +71,8 @@ class Handbook {
   exchange::HttpClient IdHTTP1;
 
  private:
-  std::string programFolder_;
+  std::string databaseFolder_;
+  std::string pageFolder_;
 };
 
 }  // namespace core

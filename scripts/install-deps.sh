@@ -4,13 +4,14 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev wrk
   python3
   xvfb xauth fonts-dejavu-core openbox x11-utils xdotool
+  dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream man-db
 )
 
 missing=()

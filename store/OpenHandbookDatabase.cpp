@@ -31,9 +31,9 @@ std::string OpenFailureText(const std::string& path, const DatabaseError& error)
   return text::Utf8ToCp1251("Не удалось открыть справочник " + path + ": ") + Reason(error) + ".";
 }
 
-void OpenHandbookDatabase(Database& database, const std::string& programFolder) {
+void OpenHandbookDatabase(Database& database, const std::string& folder) {
   if (database.IsOpen()) database.Close();
-  const std::string path = programFolder + kHandbookFileName;
+  const std::string path = folder + kHandbookFileName;
   database.SetDatabaseName(path);
   try {
     database.Open();

@@ -1,5 +1,6 @@
 #pragma once
-// Opens DB/HANDBOOK.GDB in the program's folder; when that fails for any reason, once more through
+// Opens DB/HANDBOOK.GDB in the handbook's folder (the program's, or the user's data folder for
+// an installed program); when that fails for any reason, once more through
 // the local server as "localhost:" + the same path. A failure of the second attempt propagates
 // with the second attempt's codes; its message first names the file and why the first attempt
 // failed (OpenFailureText), then, on a line of its own, gives the second attempt's text.
@@ -10,15 +11,15 @@
 
 namespace store {
 
-// programFolder ends with a path separator.
-void OpenHandbookDatabase(Database& database, const std::string& programFolder);
+// folder ends with a path separator.
+void OpenHandbookDatabase(Database& database, const std::string& folder);
 
 // "Не удалось открыть справочник <path>: <reason>." in Windows-1251; `path` is UTF-8. The reason
 // is said in plain words for a missing file, a file that may not be written, a file that is not a
 // database and one that another copy of the program holds, else it is the engine's text.
 std::string OpenFailureText(const std::string& path, const DatabaseError& error);
 
-// The database file name inside the program's folder.
+// The database file name inside the handbook's folder.
 inline constexpr const char* kHandbookFileName = "DB/HANDBOOK.GDB";
 
 }  // namespace store

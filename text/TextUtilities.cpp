@@ -30,7 +30,7 @@ std::filesystem::path UserDataHome() {
 }  // namespace
 
 void InitializeTextUtilities() {
-  Folder() = UserDataHome() / "Korvand" / "Tessaly" / "";
+  Folder() = UserDataFolder();
   Instance() = std::make_unique<TTransliterator>();
   try {
     Instance()->LoadFromFile(Folder() / "Translit.tlt");
@@ -43,6 +43,8 @@ void InitializeTextUtilities() {
 void FinalizeTextUtilities() { Instance().reset(); }
 
 const std::filesystem::path& DataFolder() { return Folder(); }
+
+std::filesystem::path UserDataFolder() { return UserDataHome() / "Korvand" / "Tessaly" / ""; }
 
 TTransliterator& GlobalTransliterator() {
   if (!Instance()) Instance() = std::make_unique<TTransliterator>();

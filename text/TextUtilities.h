@@ -15,6 +15,9 @@ void FinalizeTextUtilities();
 
 // Ends with a separator; empty before InitializeTextUtilities.
 const std::filesystem::path& DataFolder();
+// The folder InitializeTextUtilities fixes as DataFolder, read from the environment now; the
+// program settles its files there before the table is loaded.
+std::filesystem::path UserDataFolder();
 // The one transliterator; it has empty tables until InitializeTextUtilities has run.
 TTransliterator& GlobalTransliterator();
 

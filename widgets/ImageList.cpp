@@ -40,8 +40,12 @@ void ImageList::Draw(QPainter& painter, QPoint at, int index, bool enabled) cons
 }
 
 QPixmap ImageList::Fitted(const QPixmap& picture) const {
-  if (picture.size() == pictureSize_) return picture;
-  return picture.scaled(pictureSize_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // A picture drawn for a dense screen has more pixels for the same size: it is kept as it is.
+  if (picture.deviceIndependentSize().toSize() == pictureSize_) return picture;
+  const qreal ratio = picture.devicePixelRatio();
+  QPixmap fitted = picture.scaled(pictureSize_ * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  fitted.setDevicePixelRatio(ratio);
+  return fitted;
 }
 
 }  // namespace widgets

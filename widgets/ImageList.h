@@ -22,7 +22,8 @@ class ImageList : public QObject {
   int Height() const { return pictureSize_.height(); }
   int Count() const { return static_cast<int>(pictures_.size()); }
 
-  // A picture of another size is scaled to the list's size. Returns the new picture's index.
+  // A picture of another size (in layout pixels) is scaled to the list's size, keeping its pixel
+  // ratio. Returns the new picture's index.
   int Add(const QPixmap& picture);
   // Does nothing when index is out of range.
   void Replace(int index, const QPixmap& picture);

@@ -2,11 +2,12 @@
 
 #include <QPainter>
 
+#include "widgets/SharpPicture.h"
+
 namespace widgets {
 
-QPixmap MagnifierPicture() {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+QPixmap MagnifierPicture(qreal ratio) {
+  QPixmap picture = BlankPicture(QSize(16, 16), ratio);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
 

@@ -85,6 +85,37 @@ TEST(ImageList, AnnouncesChanges) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+// A picture drawn for a 200 % screen: `size` in layout pixels, twice as many real ones.
+QPixmap DenseSolid(QSize size, QColor colour) {
+  QPixmap picture(size * 2);
+  picture.setDevicePixelRatio(2);
+  picture.fill(colour);
+  return picture;
+}
+
+TEST(ImageList, KeepsPicturesForDenseScreensAtTheirFullDetail) {
+  ImageList list({16, 16});
+  list.Add(DenseSolid({16, 16}, Qt::red));
+  list.Add(DenseSolid({16, 8}, Qt::blue));  // fitted to the list's size, still at twice the pixels
+  for (int index : {0, 1}) {
+    for (bool enabled : {true, false}) {
+      // A 200 % canvas: 20 x 20 layout pixels.
+      QImage canvas(40, 40, QImage::Format_RGB32);
+      canvas.setDevicePixelRatio(2);
+      canvas.fill(Qt::white);
+      QPainter painter(&canvas);
+      list.Draw(painter, QPoint(2, 2), index, enabled);
+      painter.end();
+      int covered = 0;
+      for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+          if (QColor(canvas.pixel(x, y)) != QColor(Qt::white)) ++covered;
+      EXPECT_EQ(covered, 32 * 32) << "picture " << index << (enabled ? "" : ", disabled");
+      EXPECT_EQ(QColor(canvas.pixel(3, 3)), QColor(Qt::white)) << "the picture starts at layout pixel (2, 2)";
+    }
+  }
+}
+
 TEST(MagnifierPicture, IsASixteenSquareFigureOnClearGround) {
   const QImage picture = widgets::MagnifierPicture().toImage().convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(picture.size(), QSize(16, 16));

@@ -27,6 +27,18 @@ struct Case {
   const char* description;
 };
 
+// Each case's line parsed into fields that start as "old": what the parser leaves stays so.
+template <class Parser, std::size_t N>
+void ExpectParsed(Parser parse, const Case (&cases)[N]) {
+  for (const Case& c : cases) {
+    Pieces pieces;
+    parse(ansi(c.line), pieces.headword, pieces.origin, pieces.description);
+    EXPECT_EQ(pieces.headword, ansi(c.headword)) << c.name;
+    EXPECT_EQ(pieces.origin, ansi(c.origin)) << c.name;
+    EXPECT_EQ(pieces.description, ansi(c.description)) << c.name;
+  }
+}
+
 TEST(ParseTermLine, SplitsTheThreeShapesAndLeavesOtherLinesAlone) {
   const Case cases[] = {
       {"dash", "Гастрит - воспаление желудка", "Гастрит", "", "воспаление желудка"},
@@ -47,13 +59,7 @@ TEST(ParseTermLine, SplitsTheThreeShapesAndLeavesOtherLinesAlone) {
       {"neither tab nor hyphen", "Гастрит воспаление", "old", "old", "old"},
       {"empty", "", "old", "old", "old"},
   };
-  for (const Case& c : cases) {
-    Pieces pieces;
-    tools::ParseTermLine(ansi(c.line), pieces.headword, pieces.origin, pieces.description);
-    EXPECT_EQ(pieces.headword, ansi(c.headword)) << c.name;
-    EXPECT_EQ(pieces.origin, ansi(c.origin)) << c.name;
-    EXPECT_EQ(pieces.description, ansi(c.description)) << c.name;
-  }
+  ExpectParsed(tools::ParseTermLine, cases);
 }
 
 TEST(ParseHeadword, TakesTheTextBeforeTheFirstCommaOrParenthesisAndNothingElse) {
@@ -66,13 +72,7 @@ TEST(ParseHeadword, TakesTheTextBeforeTheFirstCommaOrParenthesisAndNothingElse) 
       {"em dash becomes a hyphen, en dash stays", "Гастрит—острый – да", "Гастрит-острый – да", "old", "old"},
       {"empty", " \t", "", "old", "old"},
   };
-  for (const Case& c : cases) {
-    Pieces pieces;
-    tools::ParseHeadword(ansi(c.line), pieces.headword, pieces.origin, pieces.description);
-    EXPECT_EQ(pieces.headword, ansi(c.headword)) << c.name;
-    EXPECT_EQ(pieces.origin, ansi(c.origin)) << c.name;
-    EXPECT_EQ(pieces.description, ansi(c.description)) << c.name;
-  }
+  ExpectParsed(tools::ParseHeadword, cases);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev
   python3
   xvfb xauth fonts-dejavu-core openbox x11-utils xdotool
 )

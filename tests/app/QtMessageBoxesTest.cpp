@@ -87,9 +87,13 @@ TEST(QtMessageBoxes, ATextTallerThanTheScreenIsCutWithTheButtonsKeptOnIt) {
     QRect frame;
     QRect yes;
     QString seenText;
-    QTimer::singleShot(0, [&] {
+    // Laying out so long a text takes its time: the box is looked for until it is up.
+    QTimer poll;
+    poll.start(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
+      if (!box || !box->isVisible()) return;
+      poll.stop();
       available = box->screen()->availableGeometry();
       frame = box->frameGeometry();
       yes = QRect(box->button(QMessageBox::Yes)->mapToGlobal(QPoint(0, 0)), box->button(QMessageBox::Yes)->size());

@@ -1,7 +1,11 @@
 #include "app/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "platform/ApplicationTitle.h"
 #include "platform/QtText.h"
@@ -33,9 +37,43 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+// A message box no larger than the screen. Its own sizing grows the box with the text (and with
+// a word too long to wrap), so a long text, such as a server's page where a count was expected,
+// would push the box and its buttons off the screen: such a box is cut to the screen, the text
+// clipped and the buttons kept. The box sizes itself again on every layout request, so the cut
+// follows each time.
+class ScreenFittingBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    if (event->type() == QEvent::LayoutRequest) FitToScreen();
+    return handled;
+  }
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    FitToScreen();
+  }
+
+ private:
+  void FitToScreen() {
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = available.size() - frame;
+    if (width() <= room.width() && height() <= room.height()) return;
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        label && label->sizePolicy().verticalPolicy() != QSizePolicy::Ignored)
+      label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    setFixedSize(std::min(width(), room.width()), std::min(height(), room.height()));
+    move(available.left() + (room.width() - width()) / 2, available.top());
+  }
+};
+
 QMessageBox::StandardButton Run(std::string_view text, const std::string& caption, MessageButtons buttons,
                                 MessageIcon icon) {
-  QMessageBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons),
+  ScreenFittingBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons),
                   QApplication::activeWindow());
   if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
   // Above the cards and the splash, which stay on top: a box under them would block unseen.

@@ -17,6 +17,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/QtText.h"
 #include "platform/SettingsStore.h"
+#include "store/ColumnLengths.h"
 #include "text/KorStrUtils.h"
 
 namespace cards {
@@ -69,6 +70,9 @@ TForm5::TForm5(core::Handbook& handbook, QWidget* parent)
 
   LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("Термин"), 20, 31);
   LabeledEdit2 = MakeLabeledEdit(this, QStringLiteral("Происхождение"), 20, 79);
+  // No more than the columns hold: a longer headword or origin could only be refused on saving.
+  LabeledEdit1->setMaxLength(store::kHeadwordColumnLength);
+  LabeledEdit2->setMaxLength(store::kOriginColumnLength);
   Label1 = new QLabel(QStringLiteral("Описание"), this);
   Label1->setGeometry(20, 111, 422, 13);
   Memo1 = new QPlainTextEdit(this);

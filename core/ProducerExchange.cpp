@@ -95,7 +95,8 @@ void ProducerExchange::QueryUpdateCount() {
 void ProducerExchange::AskForUpdateCount() {
   const CheckInProgress open(checking_);
   try {
-    const std::string reply = handbook_.IdHTTP1.Get(exchange::UpdateCountUrl(handbook_.FLastUpdate));
+    const std::string reply =
+        handbook_.IdHTTP1.Get(exchange::UpdateCountUrl(handbook_.FLastUpdate), exchange::kMaxUpdateCountReplyBytes);
     if (exchange::ReplyHasNoUpdates(reply)) return;
     const platform::MessageAnswer answer =
         platform::Boxes().Ask(exchange::UpdateOfferText(exchange::SplitUpdateCountReply(reply)),

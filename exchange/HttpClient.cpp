@@ -49,6 +49,7 @@ struct HttpClient::Impl {
   std::vector<std::pair<std::string, std::string>> extraHeaders;
   std::chrono::milliseconds stallTime = DefaultStallTime;
   Progress progress;
+  std::size_t maxBody = std::string::npos;  // for the running request
 
   // Sockets curl watches now, and notifiers it gave up while one of them was signalling; those
   // are kept until no signal of theirs can be on the stack.
@@ -68,6 +69,7 @@ struct HttpClient::Impl {
   bool done = false;
   std::exception_ptr callbackError;  // thrown by the progress callback, kept from libcurl's C stack
   bool stalled = false;
+  bool tooLong = false;
   curl_off_t uploaded = 0;
   CURLcode result = CURLE_OK;
   char errorText[CURL_ERROR_SIZE] = {};
@@ -81,7 +83,8 @@ struct HttpClient::Impl {
     if (loop) loop->quit();
   }
   void Detach();
-  std::string Perform(const std::string& url, const std::string* contentType, const std::string* body);
+  std::string Perform(const std::string& url, const std::string* contentType, const std::string* body,
+                      std::size_t maxBodyBytes = std::string::npos);
   [[noreturn]] void ThrowFailure() const;
 
   // libcurl's callbacks; the client pointer is this Impl.
@@ -101,6 +104,10 @@ struct HttpClient::Impl {
 
   static size_t OnBody(char* data, size_t size, size_t count, void* client) {
     auto* d = static_cast<Impl*>(client);
+    if (size * count > d->maxBody - d->body.size()) {
+      d->tooLong = true;
+      return 0;  // ends the transfer
+    }
     d->body.append(data, size * count);
     d->Activity();
     if (d->progress) {
@@ -186,7 +193,7 @@ void HttpClient::Impl::Drive(curl_socket_t socket, int events) {
 }
 
 std::string HttpClient::Impl::Perform(const std::string& target, const std::string* contentType,
-                                      const std::string* content) {
+                                      const std::string* content, std::size_t maxBodyBytes) {
   if (loop) throw HttpError("HTTP request to " + target + " refused: the request to " + url + " is still running");
   if (!QCoreApplication::instance())
     throw HttpError("HTTP request to " + target + " refused: there is no Qt application to run it on");
@@ -222,7 +229,8 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
   body.clear();
   statusLine.clear();
   errorText[0] = '\0';
-  done = stalled = false;
+  done = stalled = tooLong = false;
+  maxBody = maxBodyBytes;
   callbackError = nullptr;
   uploaded = 0;
   result = CURLE_OK;
@@ -247,6 +255,9 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
     // Cancelled, or the loop was ended from outside (the application quitting).
     throw HttpCancelled("HTTP request to " + url + " cancelled");
   }
+  if (tooLong)
+    throw HttpError("HTTP request to " + url + " failed: the answer is longer than " + std::to_string(maxBody) +
+                    " bytes");
   if (result != CURLE_OK) ThrowFailure();
   long status = 0;
   curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
@@ -344,6 +355,10 @@ void HttpClient::SetStallTime(std::chrono::milliseconds stallTime) { d_->stallTi
 void HttpClient::SetProgress(Progress progress) { d_->progress = std::move(progress); }
 
 std::string HttpClient::Get(const std::string& url) { return d_->Perform(url, nullptr, nullptr); }
+
+std::string HttpClient::Get(const std::string& url, std::size_t maxBodyBytes) {
+  return d_->Perform(url, nullptr, nullptr, maxBodyBytes);
+}
 
 std::string HttpClient::Post(const std::string& url, const std::string& contentType, const std::string& body) {
   return d_->Perform(url, &contentType, &body);

@@ -3,6 +3,7 @@
 // headers, a connect time-out, cookies kept in memory and the proxy found at start-up. A request
 // blocks its caller but runs on Qt's event loop, so windows keep repainting; one at a time.
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,6 +39,9 @@ class HttpClient {
   // The body exactly as received (never decoded). Throws HttpError on a status >= 400 or any
   // failure of the transfer, HttpCancelled after Cancel, HttpError when a request is running.
   std::string Get(const std::string& url);
+  // The same, failing with HttpError as soon as the body grows beyond `maxBodyBytes`: for answers
+  // that are small by nature, so a server gone wrong cannot fill the memory.
+  std::string Get(const std::string& url, std::size_t maxBodyBytes);
   std::string Post(const std::string& url, const std::string& contentType, const std::string& body);
 
   // Ends the running request, if any; its Get or Post throws HttpCancelled. Called from outside

@@ -2,6 +2,8 @@
 // The program's settings: sections of named values in one settings file under the user's
 // configuration folder. Sections are named with backslashes ("Software\Korvand"); texts are
 // Windows-1251.
+// A file Qt cannot parse is put aside as "<file>.damaged" and started afresh with what could be
+// read of it, so settings keep working after a damage on disk.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "text/DateTime.h"
 
 class QSettings;
+class QString;
 
 namespace platform {
 
@@ -49,7 +52,9 @@ class SettingsStore {
   void WriteDateTime(std::string_view section, std::string_view name, text::DateTime value);
 
  private:
-  void Commit();
+  // `written`: the key just set or removed.
+  void Commit(const QString& written);
+  void StartAfreshFromDamagedFile(const QString& written);
 
   std::filesystem::path file_;
   std::unique_ptr<QSettings> settings_;

@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   libbenchmark-dev wrk
+  clang libclang-rt-14-dev
   python3
   xvfb xauth fonts-dejavu-core openbox x11-utils xdotool
   dpkg-dev file librsvg2-bin lintian desktop-file-utils appstream man-db

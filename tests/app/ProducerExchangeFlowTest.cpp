@@ -7,10 +7,12 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
 #include "exchange/HttpError.h"
+#include "exchange/UpdateBody.h"
 #include "exchange/LastUpdateSetting.h"
 #include "exchange/UpdateCountReply.h"
 #include "exchange/UpdateOfferPrompt.h"
@@ -101,7 +103,10 @@ class ProducerExchangeFlowTest : public MainWindowTest {
   bool slowCount_ = false;
   bool slowDownload_ = false;
   std::string document_;
+  // Answers a request in its own way when it returns true, as a server gone wrong would.
+  std::function<bool(const httplib::Request&, httplib::Response&)> fault_;
   testsupport::LoopbackServer server_{[this](const httplib::Request& request, httplib::Response& response) {
+    if (fault_ && fault_(request, response)) return;
     // Not a text type: the server would gzip a text answer once more for a client that accepts it.
     response.set_content(Answer(request), "application/octet-stream");
   }};
@@ -350,6 +355,132 @@ TEST_F(ProducerExchangeFlowTest, TheHiddenToolAsksForTheCountAtOnce) {
   EXPECT_TRUE(boxes_.Shown().empty());
   ASSERT_EQ(server_.Requests().size(), 1u);
   EXPECT_EQ(server_.Requests()[0].target.rfind("/includes/dictupdgz.php?date=", 0), 0u);
+}
+
+// Sends `head` under a length announced for twice as much, then closes the connection.
+void AnswerCutShort(httplib::Response& response, std::string head) {
+  const std::size_t announced = 2 * head.size() + 1;
+  response.set_content_provider(announced, "application/octet-stream",
+                                [head = std::move(head)](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                  return offset == 0 && sink.write(head.data(), head.size());
+                                });
+}
+
+struct ServerFault {
+  const char* name;
+  std::function<void(httplib::Response&, const std::string& body)> answer;
+};
+
+const ServerFault kFaults[] = {
+    {"error status", [](httplib::Response& r, const std::string&) { r.status = 500; }},
+    {"reset in the body", [](httplib::Response& r, const std::string& body) { AnswerCutShort(r, body.substr(0, body.size() / 2)); }},
+};
+
+// However the download goes wrong, the reader hears nothing of it and the handbook and the date of
+// the last update stay, so the next check asks again.
+TEST_F(ProducerExchangeFlowTest, ADownloadThatGoesWrongChangesNothingAndSaysNothing) {
+  exchange_test::UpdateDocumentBuilder update;
+  update.terms = {{"500", "0", ansi("Дисбактериоз"), "", ansi("нарушение флоры")}};
+  document_ = update.Signed();
+  const std::string packed = testing_support::Gzip(document_);
+  std::vector<ServerFault> faults(std::begin(kFaults), std::end(kFaults));
+  faults.push_back({"truncated gzip", [&](httplib::Response& r, const std::string&) {
+                      r.set_content(packed.substr(0, packed.size() - 12), "application/octet-stream");
+                    }});
+  // A quarter of a megabyte that inflates past the largest document taken.
+  const std::string bomb = testing_support::GzipOfZeros(exchange::kMaxUpdateDocumentBytes + 1);
+  faults.push_back({"gzip bomb", [&](httplib::Response& r, const std::string&) {
+                      r.set_content(bomb, "application/octet-stream");
+                    }});
+  app::TForm1& form = StartOnHandbook();
+  const std::vector<std::string> before = CommittedHeadwords();
+  const double lastUpdate = text::EncodeDateTime({.year = 2008, .month = 12, .day = 29});
+  countReply_ = "1|100";
+  for (const ServerFault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    fault_ = [&](const httplib::Request& request, httplib::Response& response) {
+      if (request.target != kUpdateTarget) return false;
+      fault.answer(response, packed);
+      return true;
+    };
+    boxes_.Clear();
+    boxes_.WillAnswer(MessageAnswer::Yes);
+    QElapsedTimer took;
+    took.start();
+    form.CheckForUpdates();
+    EXPECT_LT(took.elapsed(), 20000);
+    ASSERT_EQ(boxes_.Shown().size(), 1u) << "the offer only";
+    EXPECT_EQ(CommittedHeadwords(), before);
+    EXPECT_EQ(GridHeadwords(), before);
+    EXPECT_DOUBLE_EQ(exchange::ReadLastUpdate(platform::SettingsStore()), lastUpdate);
+    EXPECT_FALSE(std::filesystem::exists(text::DataFolder() / "1.txt"));
+  }
+}
+
+// The count request fails silently on an error status or a reply over 64 KB (no memory is spent
+// on a server gone wrong); a reply of 64 KB is still offered as it came.
+TEST_F(ProducerExchangeFlowTest, ACountReplyIsOfferedAsItCameUpTo64KilobytesAndIsSilentlyDroppedBeyond) {
+  app::TForm1& form = StartOnHandbook();
+  const std::string longest = "1|" + std::string(exchange::kMaxUpdateCountReplyBytes - 2, '9');
+  const struct {
+    const char* name;
+    std::string reply;
+    int status;
+    bool offered;
+  } cases[] = {
+      {"64 KB", longest, 200, true},
+      {"a byte more", longest + "9", 200, false},
+      {"a megabyte", std::string(1 << 20, '7'), 200, false},
+      {"error status", "1|100", 503, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fault_ = [&](const httplib::Request&, httplib::Response& response) {
+      response.status = c.status;
+      response.set_content(c.reply, "application/octet-stream");
+      return true;
+    };
+    boxes_.Clear();
+    {
+      platform::SettingsStore settings;
+      exchange::WriteLastUpdate(settings, 39811.0);
+    }
+    if (c.offered) boxes_.WillAnswer(MessageAnswer::No);
+    JvXPBarAction()->Item(3).click();  // asks at once, whatever the date
+    if (c.offered) {
+      ASSERT_EQ(boxes_.Shown().size(), 1u);
+      EXPECT_EQ(boxes_.Shown()[0].text, exchange::UpdateOfferText(exchange::SplitUpdateCountReply(c.reply)));
+    } else {
+      EXPECT_TRUE(boxes_.Shown().empty());
+      EXPECT_DOUBLE_EQ(exchange::ReadLastUpdate(platform::SettingsStore()), 39811.0) << "as after a failed request";
+    }
+  }
+  (void)form;
+}
+
+// Sending is the reader's own act: a failure comes out as the error that ended it, for the
+// application's error box, and the local changes stay to be sent again.
+TEST_F(ProducerExchangeFlowTest, ASendThatGoesWrongRaisesItsErrorAndKeepsTheChanges) {
+  Start({SectionLine(0, "Общие термины"), testing_support::TermLine(2, "Бронхит", "", "x", 0, "+"),
+         testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
+  for (const ServerFault& fault : kFaults) {
+    SCOPED_TRACE(fault.name);
+    fault_ = [&](const httplib::Request&, httplib::Response& response) {
+      fault.answer(response, "OK and some more text to cut");
+      return true;
+    };
+    boxes_.Clear();
+    boxes_.WillAnswer(MessageAnswer::Yes);
+    std::string error;
+    try {
+      Action4()->trigger();
+    } catch (const exchange::HttpError& e) {
+      error = e.what();
+    }
+    EXPECT_NE(error.find("/includes/dictadd.php"), std::string::npos) << error;
+    EXPECT_EQ(boxes_.Shown().size(), 1u) << "the question only";
+    EXPECT_EQ(CommittedHeadwords(), (std::vector<std::string>{ansi("Бронхит"), ansi("Вирус")}));
+  }
 }
 
 }  // namespace

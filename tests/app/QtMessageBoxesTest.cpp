@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -72,6 +73,38 @@ TEST(QtMessageBoxes, QuestionsReturnTheButtonPressed) {
     EXPECT_EQ(answer, row.answer);
     EXPECT_EQ(seen.title, "Скачать обновления?");
     EXPECT_EQ(seen.icon, QMessageBox::Question);
+  }
+}
+
+// A reply the count request took (up to 64 KB) goes into the offer as it came: the box keeps the
+// whole text but no more of the screen than there is, with its buttons on it.
+TEST(QtMessageBoxes, ATextTallerThanTheScreenIsCutWithTheButtonsKeptOnIt) {
+  app::QtMessageBoxes boxes;
+  std::string text;
+  while (text.size() < 60000) text += "12|3456 <html><body>Server error page</body></html>\n";
+  for (const std::string& shown : {text, std::string(6000, '7')}) {  // lines, and one word too long to wrap
+    QRect available;
+    QRect frame;
+    QRect yes;
+    QString seenText;
+    // Laying out so long a text takes its time: the box is looked for until it is up.
+    QTimer poll;
+    poll.start(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isVisible()) return;
+      poll.stop();
+      available = box->screen()->availableGeometry();
+      frame = box->frameGeometry();
+      yes = QRect(box->button(QMessageBox::Yes)->mapToGlobal(QPoint(0, 0)), box->button(QMessageBox::Yes)->size());
+      seenText = box->text();
+      box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(boxes.Ask(shown, "", MessageButtons::YesNo, MessageIcon::None), MessageAnswer::Yes);
+    EXPECT_EQ(seenText, QString::fromLatin1(shown));
+    EXPECT_TRUE(available.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " " << frame.width()
+                                           << "x" << frame.height();
+    EXPECT_TRUE(available.contains(yes)) << "Yes at " << yes.y();
   }
 }
 

@@ -106,6 +106,34 @@ TEST_F(TermSearchTest, ADoubleQuoteIsSearchedForLikeAnyOtherCharacter) {
   EXPECT_TRUE(Found().empty());
 }
 
+// Whatever is typed, the search runs and lists what matches: an apostrophe (which also delimits
+// literals), a text far longer than any column, or one made of wildcards only.
+TEST_F(TermSearchTest, OddSearchTextsRunAndFindWhatTheySay) {
+  std::string longText;
+  while (longText.size() < 10000) longText += "гастрит ";
+  const struct {
+    const char* what;
+    std::string typed;
+    std::vector<std::string> found;
+  } cases[] = {
+      {"apostrophe", ansi("гастр'"), {}},
+      {"apostrophes closing the literal", ansi("' or 1=1 or '' = '"), {}},
+      {"10,000 characters", ansi(longText), {}},
+      {"10,000 characters of %", std::string(10000, '%'), Sorted({"Гастрит", "гастроэнтерит", "Гастралгия", "Hepatitis",
+                                                                  "Тахикардия", "Синдром \"кошачьего крика\"",
+                                                                  "ёлочная сыпь", "Язва 100%"})},
+      {"underscores only", "___", Sorted({"Гастрит", "гастроэнтерит", "Гастралгия", "Hepatitis", "Тахикардия",
+                                          "Синдром \"кошачьего крика\"", "ёлочная сыпь", "Язва 100%"})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(browse::SearchTerms(hits_, c.typed));
+    EXPECT_TRUE(hits_.IsOpen());
+    EXPECT_EQ(Found(), c.found);
+  }
+  EXPECT_TRUE(boxes_.Shown().empty());
+}
+
 TEST_F(TermSearchTest, FewerThanThreeCharactersGetTheMessageAndKeepTheLastHits) {
   ASSERT_TRUE(browse::SearchTerms(hits_, ansi("гаст")));
   const std::string lastSearch = hits_.SQL();

@@ -11,6 +11,7 @@
 #include "tests/support/EditorControls.h"
 #include "cards/ArticleEditing.h"
 #include "cards/UnstoredArticleMessages.h"
+#include "store/ColumnLengths.h"
 #include "store/Records.h"
 #include "tests/cards/EditorScript.h"
 #include "tests/cards/HandbookFixture.h"
@@ -57,6 +58,21 @@ class ArticleEditingTest : public HandbookFixture {
   }
 
   int LocalCount() { return Count("CHANGED = \"*\""); }
+
+  // The store refuses any article with this headword or this origin, as it would any write it
+  // cannot take. The term list is listed again after the schema change's commit.
+  void RefuseInTheStore(const std::string& headword, const std::string& origin) {
+    for (const std::string& ddl :
+         {std::string("create exception ARTICLE_REFUSED 'refused by the store'"),
+          "create trigger REFUSE_ARTICLE for EUPHEMIZMS active before insert or update position 10 as begin "
+          "if (new.EUPHEMIZM = '" + headword + "' or new.ETIOLOGY = '" + origin +
+              "') then exception ARTICLE_REFUSED; end"}) {
+      executor_.SetSQL(ddl);
+      executor_.ExecQuery();
+    }
+    database_.Commit();
+    LoadSection(1);
+  }
 
   // "Сохранить" that the editor refuses: it stays open with the text as typed, and the user leaves.
   static EditorScript::Act SaveRefusedThenLeave(const char* headword, const char* origin, const char* description) {
@@ -200,8 +216,10 @@ TEST_F(ArticleEditingTest, SignsOutsideTheCodePageAreNamedAndNeverStoredAsQuesti
 }
 
 TEST_F(ArticleEditingTest, AddRefusedByTheDatabaseBringsTheEditorBackWithTheText) {
-  const std::string longHeadword(300, 'x');  // wider than the headword column
-  const std::string longOrigin(2100, 'o');   // wider than the origin column
+  // The fields take no more than the columns hold, so the store is made to refuse these.
+  const std::string longHeadword = "Refused headword";
+  const std::string longOrigin = "refused origin";
+  RefuseInTheStore(longHeadword, longOrigin);
   struct Case {
     const char* name;
     std::string headword;
@@ -209,9 +227,9 @@ TEST_F(ArticleEditingTest, AddRefusedByTheDatabaseBringsTheEditorBackWithTheText
     bool correctIt;  // else the user leaves
   };
   const Case cases[] = {
-      {"headword too long, then left", longHeadword, "", false},
-      {"headword too long, then corrected", longHeadword, "", true},
-      {"origin too long, then corrected", "x", longOrigin, true},
+      {"headword refused, then left", longHeadword, "", false},
+      {"headword refused, then corrected", longHeadword, "", true},
+      {"origin refused, then corrected", "x", longOrigin, true},
   };
   for (const Case& c : cases) {
     boxes_.Clear();
@@ -245,6 +263,28 @@ TEST_F(ArticleEditingTest, AddRefusedByTheDatabaseBringsTheEditorBackWithTheText
   }
 }
 
+// The headword and origin fields take no more than their columns hold: what was typed beyond is
+// never in the field, and what the field shows is stored whole, with no refusal.
+TEST_F(ArticleEditingTest, HeadwordAndOriginLongerThanTheirColumnsAreCutInTheFieldsAndStoredAsShown) {
+  std::string headword;
+  for (int i = 0; i < 300; ++i) headword += "ж";
+  const std::string origin(2100, 'o');
+  QString shownHeadword;
+  QString shownOrigin;
+  EXPECT_TRUE(Add([&](TForm5& shown) {
+    EditorScript::Save(headword.c_str(), origin.c_str(), "d")(shown);
+    shownHeadword = testing_support::LabeledEdit1(shown)->text();
+    shownOrigin = testing_support::LabeledEdit2(shown)->text();
+  }));
+  EXPECT_EQ(shownHeadword.size(), store::kHeadwordColumnLength);
+  EXPECT_EQ(shownOrigin.size(), store::kOriginColumnLength);
+  EXPECT_TRUE(boxes_.Shown().empty());
+  const std::string where = " from EUPHEMIZMS where char_length(ETIOLOGY) = 2000";
+  EXPECT_EQ(CommittedValue("select EUPHEMIZM" + where),
+            text::CapitalizeFirst(ansi(shownHeadword.toStdString())));
+  EXPECT_EQ(CommittedValue("select ETIOLOGY" + where), std::string(store::kOriginColumnLength, 'o'));
+}
+
 // Longer than a statement may be: adding used to fail where editing worked.
 TEST_F(ArticleEditingTest, AMegabyteArticleIsAddedAndEditedWhole) {
   const std::string typed = MegabyteTyped();
@@ -264,16 +304,17 @@ TEST_F(ArticleEditingTest, AMegabyteArticleIsAddedAndEditedWhole) {
 }
 
 TEST_F(ArticleEditingTest, ARejectedLongArticleIsShownCutToFitTheScreen) {
-  const std::string tooLong(300, 'x');  // wider than the headword column
-  EditorScript script(*editor_, {Type(tooLong, MegabyteTyped()), EditorScript::PressExit()});
+  const std::string refused = "Refused headword";
+  RefuseInTheStore(refused, "never");
+  EditorScript script(*editor_, {Type(refused, MegabyteTyped()), EditorScript::PressExit()});
   cards::AddArticle(*editor_);
   EXPECT_EQ(script.Showings(), 2) << "the editor comes back with the text";
 
   ASSERT_EQ(boxes_.Shown().size(), 1u);
   const std::string& shown = boxes_.Shown()[0].text;
   EXPECT_EQ(boxes_.Shown()[0].kind, testing_support::ShownMessage::Kind::Plain);
-  const std::string beginning = "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (\"X" +
-                                tooLong.substr(1) + "\", \"\", \"" + ansi("Абзац 0 длинной статьи.\r\nАбзац 1");
+  const std::string beginning = "insert into EUPHEMIZMS (EUPHEMIZM, ETIOLOGY, DESCRIPTION, SECTION_UID, CHANGED) values (\"" +
+                                refused + "\", \"\", \"" + ansi("Абзац 0 длинной статьи.\r\nАбзац 1");
   EXPECT_EQ(shown.rfind(beginning, 0), 0u) << shown.substr(0, 400);
   EXPECT_LE(shown.size(), 2001u);
   EXPECT_LE(std::count(shown.begin(), shown.end(), '\n'), 31);
@@ -335,8 +376,9 @@ TEST_F(ArticleEditingTest, EditCancelledOrBlankChangesNothing) {
 }
 
 TEST_F(ArticleEditingTest, EditRefusedByTheDatabaseBringsTheEditorBackWithTheText) {
-  const std::string longHeadword(300, 'x');
-  const std::string longOrigin(2100, 'o');
+  const std::string longHeadword = "Refused headword";
+  const std::string longOrigin = "refused origin";
+  RefuseInTheStore(longHeadword, longOrigin);
   struct Case {
     const char* name;
     std::string headword;
@@ -344,8 +386,8 @@ TEST_F(ArticleEditingTest, EditRefusedByTheDatabaseBringsTheEditorBackWithTheTex
     bool correctIt;
   };
   const Case cases[] = {
-      {"headword too long, then left", longHeadword, "", false},
-      {"origin too long, then corrected", "Гастроптоз", longOrigin, true},
+      {"headword refused, then left", longHeadword, "", false},
+      {"origin refused, then corrected", "Гастроптоз", longOrigin, true},
   };
   const int key = cards_testing::kGastroptosis;
   for (const Case& c : cases) {
@@ -363,7 +405,7 @@ TEST_F(ArticleEditingTest, EditRefusedByTheDatabaseBringsTheEditorBackWithTheTex
                                      QStringLiteral("опущение 'ж'")}))
         << c.name << ": everything typed comes back";
     ASSERT_EQ(boxes_.Errors().size(), 1u) << c.name << ": the standard error box";
-    EXPECT_NE(boxes_.Errors()[0].find("truncation"), std::string::npos) << boxes_.Errors()[0];
+    EXPECT_NE(boxes_.Errors()[0].find("refused by the store"), std::string::npos) << boxes_.Errors()[0];
     EXPECT_EQ(boxes_.Shown().size(), 1u) << c.name;
     EXPECT_FALSE(termList_.IsEditing()) << c.name;
     EXPECT_EQ(Column("ETIOLOGY", key), c.correctIt ? ansi("греч. ptosis") : "") << c.name;

@@ -217,6 +217,70 @@ TEST_F(HttpClientTest, RefusedConnectionRaisesNamingTheAddress) {
   EXPECT_NE(text.find("connect"), std::string::npos) << text;
 }
 
+// The server goes away after part of the body: with a length announced, or in chunks without the
+// last one. The request fails at once (not after the stall time) and the client stays usable.
+TEST_F(HttpClientTest, ConnectionClosedInTheMiddleOfTheBodyRaises) {
+  for (bool withLength : {true, false}) {
+    SCOPED_TRACE(withLength ? "with length" : "chunked");
+    bool cut = true;
+    LoopbackServer& server = Serve([&](const httplib::Request&, httplib::Response& response) {
+      if (!cut) return AnswerText(response, "whole");
+      auto provide = [](std::size_t offset, httplib::DataSink& sink) {
+        if (offset > 0) return false;  // closes the connection
+        const std::string half(500, 'h');
+        return sink.write(half.data(), half.size());
+      };
+      if (withLength)
+        response.set_content_provider(1000, "application/octet-stream",
+                                      [provide](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                        return provide(offset, sink);
+                                      });
+      else
+        response.set_chunked_content_provider("application/octet-stream", provide);
+    });
+    const std::string url = server.Url("/update.php");
+
+    const auto start = Clock::now();
+    const std::string text = ErrorText<HttpError>([&] { client.Get(url); });
+    EXPECT_NE(text.find(url), std::string::npos) << text;
+    EXPECT_EQ(text.find("nothing received"), std::string::npos) << text;
+    EXPECT_LT(SecondsSince(start), 5.0);
+    cut = false;
+    EXPECT_EQ(client.Get(url), "whole");
+  }
+}
+
+// A bounded request takes an answer of exactly the bound and fails on one byte more, however
+// the answer comes; the next request has no bound left over.
+TEST_F(HttpClientTest, ABoundedGetFailsAsSoonAsTheBodyOutgrowsTheBound) {
+  std::size_t size = 0;
+  bool chunked = false;
+  LoopbackServer& server = Serve([&](const httplib::Request&, httplib::Response& response) {
+    if (chunked)
+      AnswerSlowly(response, static_cast<int>(size / 100), 100, 0ms, false);
+    else
+      AnswerText(response, std::string(size, 'z'));
+  });
+  const std::string url = server.Url("/count.php");
+  const struct {
+    std::size_t size;
+    bool chunked;
+    bool taken;
+  } cases[] = {{1000, false, true}, {1001, false, false}, {1000, true, true}, {100000, true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.size) + (c.chunked ? " chunked" : ""));
+    size = c.size;
+    chunked = c.chunked;
+    if (c.taken) {
+      EXPECT_EQ(client.Get(url, 1000).size(), c.size);
+    } else {
+      const std::string text = ErrorText<HttpError>([&] { client.Get(url, 1000); });
+      EXPECT_NE(text.find("longer than 1000 bytes"), std::string::npos) << text;
+    }
+    EXPECT_EQ(client.Get(url).size(), c.size);
+  }
+}
+
 struct StallCase {
   const char* name;
   int piecesBeforeStall;  // 0: not even the status line comes

@@ -67,6 +67,35 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAnError) {
   EXPECT_THROW(settings.CreateSection(kSection), platform::SettingsError);
 }
 
+// A settings file damaged on disk (cut short, binary junk, a section never closed): what cannot be
+// read is missing, and a value written afterwards is kept and read back; a file Qt cannot parse is
+// kept beside the new one. Qt used to refuse every write to such a file.
+TEST_F(SettingsStoreTest, ADamagedFileReadsAsMissingAndTakesNewValues) {
+  const std::string damaged[] = {
+      std::string("[Software\\Korvand Software\\Korvand Handbook]\nLastUpdate=39811.7"),
+      std::string("\x00\xff\xfe[\x01\x02=\n\n\x80\x81", 11),
+      "[Software\\Korvand Software\\Korvand Handbook\nLastUpdate=\n=\n[[]]\n",
+  };
+  for (const std::string& content : damaged) {
+    SCOPED_TRACE(content);
+    std::filesystem::create_directories(File().parent_path());
+    std::ofstream(File(), std::ios::binary | std::ios::trunc) << content;
+    {
+      platform::SettingsStore settings(File());
+      EXPECT_EQ(settings.ReadInteger("Software\\Korvand\\Form5", "Left"), std::nullopt);
+      settings.WriteDateTime(kSection, "LastUpdate", 40000.5);
+    }
+    platform::SettingsStore settings(File());
+    EXPECT_DOUBLE_EQ(settings.ReadDateTime(kSection, "LastUpdate"), 40000.5);
+    settings.WriteInteger("Software\\Korvand\\Form5", "Left", 7);
+    EXPECT_EQ(platform::SettingsStore(File()).ReadInteger("Software\\Korvand\\Form5", "Left"), 7);
+  }
+  std::ifstream kept(File().string() + ".damaged", std::ios::binary);
+  std::stringstream keptText;
+  keptText << kept.rdbuf();
+  EXPECT_EQ(keptText.str(), damaged[2]) << "the last file Qt could not parse";
+}
+
 TEST_F(SettingsStoreTest, DefaultFileLivesUnderTheUsersConfigurationFolder) {
   const char* saved = std::getenv("XDG_CONFIG_HOME");
   const std::string restore = saved ? saved : "";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,16 @@ TEST_F(TransliteratorTest, KeysEndingInABlankMatchAtTheEndOfTheText) {
 TEST_F(TransliteratorTest, AKeyWithAnEmptyValueDeletesItsSpelling) {
   Load(ansi_lines({"a=а", "b=б", "bbb="}));
   ExpectForward({{"abbba", "аа"}, {"abba", "абба"}});
+}
+
+// Tables edited by hand: rules with an empty key, lines of "=" alone, and the last rule without a
+// line end. The odd lines are kept as rules that match nothing; the real rules all work.
+TEST_F(TransliteratorTest, OddLinesOfAnEditedTableLeaveTheRealRulesWorking) {
+  const auto file = dir_.path() / "Translit.tlt";
+  std::ofstream(file, std::ios::binary) << ansi("a=а\r\n=\r\n==\r\n=к\r\n\r\nsh=ш\r\nb=б");
+  tr_.LoadFromFile(file);
+  ExpectForward({{"ab", "аб"}, {"shab", "шаб"}, {"=a", "а"}});
+  ExpectReverse({{"баш", "bash"}});
 }
 
 TEST_F(TransliteratorTest, AMissingTableIsReportedAndLeavesTheTablesEmpty) {

@@ -17,7 +17,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=$sanitizers" > /dev/null
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_update_document fuzz_update_application fuzz_extract_tag fuzz_format_ex
-                                      fuzz_transliteration_table fuzz_protocol_proxy)
+                                      fuzz_transliteration_table fuzz_protocol_proxy fuzz_term_line)
 cmake --build build-fuzz --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen

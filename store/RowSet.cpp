@@ -37,12 +37,6 @@ void RowSet::SetBlobText(int row, int column, std::string text) {
   blobTexts_.push_back(std::move(text));
 }
 
-std::string_view RowSet::CellBytes(const Cell& cell) const {
-  if (cell.length == kBlobRead) return blobTexts_[cell.offset];
-  if (cell.length <= 0) return {};
-  return std::string_view(bytes_).substr(cell.offset, cell.length);
-}
-
 void RowSet::RemoveRow(int row) {
   const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
   cells_.erase(first, first + columns_);

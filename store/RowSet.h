@@ -33,7 +33,12 @@ class RowSet {
   // Keeps the blob's text; earlier views of texts stay valid.
   void SetBlobText(int row, int column, std::string text);
   std::string_view Text(int row, int column) const { return CellBytes(At(row, column)); }
-  std::string_view CellBytes(const Cell& cell) const;
+  // Inline: a look-up by letter reads every row of a list.
+  std::string_view CellBytes(const Cell& cell) const {
+    if (cell.length == kBlobRead) return blobTexts_[cell.offset];
+    if (cell.length <= 0) return {};
+    return std::string_view(bytes_.data() + cell.offset, static_cast<std::size_t>(cell.length));
+  }
   bool IsNull(int row, int column) const { return IsNullCell(At(row, column)); }
   static bool IsNullCell(const Cell& cell) { return cell.length == -1; }
   void RemoveRow(int row);

@@ -73,8 +73,10 @@ int Program(int argc, char** argv, const std::string& folder, bool browse) {
   platform::InstallMessageBoxes(&boxes);
   text::InitializeTextUtilities();
   int status = 0;
+  if (std::getenv("KORVAND_BENCH_STEPS")) std::fprintf(stderr, "before the main window %.1f\n", MillisecondsSinceLaunch());
   {
     app::TForm1 form1(handbook);
+    if (std::getenv("KORVAND_BENCH_STEPS")) std::fprintf(stderr, "main window made %.1f\n", MillisecondsSinceLaunch());
     auto* grid = form1.findChild<browse::TermGrid*>();
     if (!grid) return 1;
     FirstPaint painted(*grid->viewport(), [&] {

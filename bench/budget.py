@@ -121,12 +121,13 @@ def show_goal(goal):
     return ", ".join(parts)
 
 
-def print_table(rows):
+def print_table(rows, judge):
     print("| operation | median | reference (same run) | ratio | goal | |")
     print("|---|---|---|---|---|---|")
     missed = 0
     for row in rows:
         ratio, met = verdict(row)
+        met = met or not judge
         missed += not met
         value = f"{row['mib']:.0f} MiB" if "mib" in row else f"{row['ms']:.1f} ms"
         reference = f"{row['reference_ms']:.1f} ms ({row['reference']})" if row.get("reference_ms") else "none"
@@ -154,8 +155,11 @@ def main():
             rows += budget_rows(args.bin, handbook, terms, args.repetitions, env)
         rows += startup_rows(args.bin, args.data / f"HANDBOOK-{sizes[-1]}.GDB", sizes[-1], args.repetitions, env, base)
         rows += exchange_rows(args.bin, args.repetitions, args.smoke, env)
-    missed = print_table(rows)
-    print(f"\n{missed} goal(s) missed" if missed else "\nevery goal met")
+    missed = print_table(rows, judge=not args.smoke)
+    if args.smoke:
+        print("\nsmoke run: one repetition on a tiny handbook; goals not judged")
+    else:
+        print(f"\n{missed} goal(s) missed" if missed else "\nevery goal met")
     return 0
 
 

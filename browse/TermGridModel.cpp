@@ -13,6 +13,7 @@ const char* const kFieldNames[] = {"EUPHEMIZM", "ETIOLOGY"};
 
 TermGridModel::TermGridModel(store::DataSource& source, QObject* parent)
     : QAbstractTableModel(parent), source_(&source), rows_(source.DataSet().RecordCount()) {
+  FindColumns();
   store::DataSourceListener listener;
   listener.listReset = [this] { Reset(); };
   listener.rowMoved = [this](int row) { emit CurrentRowMoved(row); };
@@ -34,7 +35,7 @@ QVariant TermGridModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
   const store::Query& query = DataSet();
   if (index.row() >= query.RecordCount()) return {};
-  const int column = query.FieldIndex(kFieldNames[index.column()]);
+  const int column = columns_[index.column()];
   if (column < 0) return {};
   return platform::ToQString(query.Text(index.row(), column));
 }
@@ -44,10 +45,15 @@ QVariant TermGridModel::headerData(int section, Qt::Orientation orientation, int
   return section == kTermColumn ? QStringLiteral("Термин") : QStringLiteral("Происхождение");
 }
 
+void TermGridModel::FindColumns() {
+  for (int i = 0; i < 2; ++i) columns_[i] = DataSet().FieldIndex(kFieldNames[i]);
+}
+
 void TermGridModel::Reset() {
   restructuring_ = true;
   beginResetModel();
   rows_ = DataSet().RecordCount();
+  FindColumns();
   endResetModel();
   restructuring_ = false;
   emit ListReset();

@@ -36,6 +36,7 @@ class TermGridModel : public QAbstractTableModel {
   void CurrentRowMoved(int row);
 
  private:
+  void FindColumns();
   void Reset();
   void RowInserted(int row);
   void RowRemoved(int row);
@@ -45,6 +46,8 @@ class TermGridModel : public QAbstractTableModel {
   // The number of rows the view has been told of; it trails the query during a change.
   int rows_ = 0;
   bool restructuring_ = false;
+  // The query's columns shown in the grid's two columns, found once a listing (-1: none).
+  int columns_[2] = {-1, -1};
 };
 
 }  // namespace browse

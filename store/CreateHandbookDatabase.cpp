@@ -1,6 +1,8 @@
 #include "store/CreateHandbookDatabase.h"
 
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <sstream>
 
 #include "store/Database.h"
@@ -13,12 +15,26 @@
 namespace store {
 namespace {
 
-std::string ReadFile(const std::filesystem::path& file) {
+std::ifstream OpenScript(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) throw DatabaseError("Cannot read " + text::Utf8ToCp1251(file.string()));
+  return in;
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in = OpenScript(file);
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
+}
+
+// Runs the data scripts into the database; each is given as a way to run it.
+using DataScripts = std::function<void(Database&)>;
+
+DataScripts ScriptsInMemory(std::vector<std::pair<std::string, std::string>> scripts) {
+  return [scripts = std::move(scripts)](Database& database) {
+    for (const auto& [content, origin] : scripts) RunData(database, SplitDataScript(content, origin), origin);
+  };
 }
 
 void SwitchOnForcedWrites(const std::filesystem::path& file) {
@@ -36,11 +52,8 @@ void SwitchOnForcedWrites(const std::filesystem::path& file) {
   }
 }
 
-void LoadData(Database& database, const std::vector<std::pair<std::string, std::string>>& dataScripts,
-              const std::vector<std::string>& dataLinesUtf8) {
-  for (const auto& [content, origin] : dataScripts) {
-    RunData(database, SplitDataScript(content, origin), origin);
-  }
+void LoadData(Database& database, const DataScripts& dataScripts, const std::vector<std::string>& dataLinesUtf8) {
+  if (dataScripts) dataScripts(database);
   std::string lines;
   for (const std::string& line : dataLinesUtf8) lines += line + "\n";
   RunData(database, SplitDataScript(lines, "data line"), "data line");
@@ -51,8 +64,7 @@ void LoadData(Database& database, const std::vector<std::pair<std::string, std::
 }
 
 void Fill(Database& database, const std::string& schemaUtf8, const std::string& schemaOrigin,
-          const std::vector<std::pair<std::string, std::string>>& dataScripts,
-          const std::vector<std::string>& dataLinesUtf8) {
+          const DataScripts& dataScripts, const std::vector<std::string>& dataLinesUtf8) {
   RunSchema(database, SplitSchemaScript(schemaUtf8, schemaOrigin), schemaOrigin);
   LoadData(database, dataScripts, dataLinesUtf8);
   database.Close();
@@ -60,8 +72,7 @@ void Fill(Database& database, const std::string& schemaUtf8, const std::string& 
 }
 
 void Create(const std::filesystem::path& file, const std::string& schemaUtf8, const std::string& schemaOrigin,
-            const std::vector<std::pair<std::string, std::string>>& dataScripts,
-            const std::vector<std::string>& dataLinesUtf8) {
+            const DataScripts& dataScripts, const std::vector<std::string>& dataLinesUtf8) {
   std::error_code error;
   if (std::filesystem::exists(file, error)) {
     throw DatabaseError(text::Utf8ToCp1251(file.string()) +
@@ -85,9 +96,14 @@ void CreateHandbookDatabase(const std::filesystem::path& databaseFile,
                             const std::filesystem::path& schemaScript,
                             const std::vector<std::filesystem::path>& dataScripts) {
   const std::string schema = ReadFile(schemaScript);
-  std::vector<std::pair<std::string, std::string>> data;
-  for (const auto& script : dataScripts) data.emplace_back(ReadFile(script), script.filename().string());
-  Create(databaseFile, schema, schemaScript.filename().string(), data, {});
+  // Opened before the database is made, so an unreadable script leaves nothing behind; read line
+  // by line afterwards, so a script of hundreds of megabytes needs no more memory than a line.
+  auto streams = std::make_shared<std::vector<std::pair<std::ifstream, std::string>>>();
+  for (const auto& script : dataScripts) streams->emplace_back(OpenScript(script), script.filename().string());
+  const DataScripts run = [streams](Database& database) {
+    for (auto& [in, origin] : *streams) RunDataStream(database, in, origin);
+  };
+  Create(databaseFile, schema, schemaScript.filename().string(), run, {});
 }
 
 void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
@@ -98,7 +114,7 @@ void CreateHandbookDatabaseFromText(const std::filesystem::path& databaseFile,
   for (size_t i = 0; i < dataScriptsUtf8.size(); ++i) {
     data.emplace_back(dataScriptsUtf8[i], "data script " + std::to_string(i + 1));
   }
-  Create(databaseFile, schemaUtf8, "schema", data, dataLinesUtf8);
+  Create(databaseFile, schemaUtf8, "schema", ScriptsInMemory(std::move(data)), dataLinesUtf8);
 }
 
 void LoadHandbookData(const std::filesystem::path& databaseFile, const std::vector<std::string>& dataLinesUtf8) {

@@ -14,7 +14,8 @@ bool LocateRow(Query& query, std::string_view column, std::string_view value, un
   if (!query.IsOpen() || (prefix && value.empty())) return false;
   const int columnIndex = query.FieldByName(column).Index();
   const std::string wanted = ignoreCase ? text::AnsiUpperCase(value) : std::string(value);
-  for (int row = 0; row < query.RecordCount(); ++row) {
+  const int rows = query.RecordCount();
+  for (int row = 0; row < rows; ++row) {
     std::string_view text = query.Text(row, columnIndex);
     if (prefix) {
       if (text.size() < wanted.size()) continue;

@@ -3,6 +3,7 @@
 #include <ibase.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "store/DataSource.h"
 #include "store/DatabaseClient.h"
@@ -71,17 +72,28 @@ struct Query::Impl : DatabaseClient {
       });
       return;
     }
-    try {
-      FetchRows(statement, statement.RowLayout(), Attachment(), transaction, names, rows, values);
-    } catch (const DatabaseError& error) {
-      // A text blob longer than an inline text: fetch again, reading blobs one by one.
-      if (!error.HasCode(isc_string_truncation) && !error.HasCode(isc_blob_truncation)) throw;
-      FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, values);
-    }
+    // Blobs as ids: their texts are read when asked for (Text), most never are.
+    FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, values);
     open = true;
     current = rows.RowCount() > 0 ? 0 : -1;
     eof = current < 0;
     Tell([](DataSource& s) { s.AnnounceListReset(); });
+  }
+
+  // A cell's text, reading a blob the first time it is asked for.
+  std::string_view Text(int row, int column) {
+    if (rows.IsUnreadBlob(row, column)) {
+      ISC_QUAD id;
+      const std::uint64_t bits = rows.BlobId(row, column);
+      std::memcpy(&id, &bits, sizeof id);
+      rows.SetBlobText(row, column, fb::Guarded([&] { return ReadBlob(Attachment(), Transaction(), id); }));
+    }
+    return rows.Text(row, column);
+  }
+
+  // Every blob of the row read, so that saving its cells keeps texts rather than ids.
+  void ReadRow(int row) {
+    for (int column = 0; column < rows.ColumnCount(); ++column) Text(row, column);
   }
 
   int Column(std::string_view name) const {
@@ -109,9 +121,9 @@ struct Query::Impl : DatabaseClient {
       std::optional<std::string> value;
       if (asFetched && state != EditState::Browse) {
         const RowSet::Cell cell = original[i];
-        if (cell.length >= 0) value = std::string(rows.CellBytes(cell));
+        if (!RowSet::IsNullCell(cell)) value = std::string(rows.CellBytes(cell));
       } else if (!rows.IsNull(current, column)) {
-        value = std::string(rows.Text(current, column));
+        value = std::string(const_cast<Impl*>(this)->Text(current, column));
       }
       values.push_back({names[i], std::move(value)});
     }
@@ -188,7 +200,7 @@ int Query::FieldIndex(std::string_view name) const { return impl_->Column(name);
 
 Field Query::FieldByName(std::string_view name) const { return Field(*this, impl_->RequireColumn(name)); }
 
-std::string_view Query::Text(int row, int column) const { return impl_->rows.Text(row, column); }
+std::string_view Query::Text(int row, int column) const { return impl_->Text(row, column); }
 
 bool Query::IsNull(int row, int column) const { return impl_->rows.IsNull(row, column); }
 
@@ -207,6 +219,7 @@ void Query::Edit() {
     impl_->Tell([row](DataSource& s) { s.AnnounceRowMoved(row); });
     return;
   }
+  impl_->ReadRow(impl_->current);
   impl_->original = impl_->rows.SaveRow(impl_->current);
   impl_->state = EditState::Edit;
 }

@@ -4,7 +4,11 @@
 // transaction. Opening while disconnected first connects with the database's current name.
 //
 // Rows are kept compactly as text (integers as decimal text); fields are found by name without
-// regard to case. The current row is 0-based, -1 when there is no row.
+// regard to case. The current row is 0-based, -1 when there is no row. A blob's text (an article)
+// is read from the store the first time it is asked for, within the transaction that fetched the
+// rows; it is the text the row had when fetched. A row both created and changed in the open
+// transaction (nothing committed in between) may have lost that text: reading it throws
+// DatabaseError. The program commits every article it adds at once.
 #include <cstdint>
 #include <memory>
 #include <string>

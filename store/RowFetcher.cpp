@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <functional>
 
 #include "store/FirebirdApi.h"
 #include "store/ParameterMessage.h"
@@ -34,6 +33,8 @@ std::vector<ColumnLayout> ReadLayout(Firebird::IMessageMetadata* layout, std::ve
   });
 }
 
+}  // namespace
+
 std::string ReadBlob(Firebird::IAttachment* attachment, Firebird::ITransaction* transaction, const ISC_QUAD& id) {
   fb::Status status;
   Firebird::IBlob* blob = attachment->openBlob(&status, transaction, const_cast<ISC_QUAD*>(&id), 0, nullptr);
@@ -54,10 +55,9 @@ std::string ReadBlob(Firebird::IAttachment* attachment, Firebird::ITransaction* 
   return text;
 }
 
-using BlobReader = std::function<std::string(const ISC_QUAD&)>;
+namespace {
 
-void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const unsigned char* message,
-                const BlobReader& readBlob) {
+void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const unsigned char* message) {
   if (*reinterpret_cast<const short*>(message + c.nullOffset)) return;  // stays NULL
   const unsigned char* value = message + c.offset;
   char digits[24];
@@ -79,9 +79,10 @@ void StoreValue(RowSet& rows, int row, int column, const ColumnLayout& c, const 
     case SQL_LONG: { std::int32_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
     case SQL_INT64: { std::int64_t n; std::memcpy(&n, value, sizeof n); storeInteger(n); break; }
     case SQL_BLOB: {
-      ISC_QUAD id;
+      std::uint64_t id;
+      static_assert(sizeof id == sizeof(ISC_QUAD));
       std::memcpy(&id, value, sizeof id);
-      rows.Set(row, column, readBlob(id));
+      rows.SetBlob(row, column, id);
       break;
     }
     default: break;
@@ -95,7 +96,6 @@ void FetchRows(const PreparedStatement& statement, Firebird::IMessageMetadata* l
   const ParameterMessage input(statement, attachment, transaction, values);
   fb::Status status;
   const std::vector<ColumnLayout> columns = ReadLayout(layout, names);
-  const BlobReader readBlob = [&](const ISC_QUAD& id) { return ReadBlob(attachment, transaction, id); };
   rows.Reset(static_cast<int>(columns.size()));
   fb::Guarded([&] {
     MessageBuffer message(layout->getMessageLength(&status));
@@ -104,7 +104,7 @@ void FetchRows(const PreparedStatement& statement, Firebird::IMessageMetadata* l
       while (cursor->fetchNext(&status, message.Data()) == Firebird::IStatus::RESULT_OK) {
         const int row = rows.AppendRow();
         for (size_t i = 0; i < columns.size(); ++i) {
-          StoreValue(rows, row, static_cast<int>(i), columns[i], message.Data(), readBlob);
+          StoreValue(rows, row, static_cast<int>(i), columns[i], message.Data());
         }
       }
       cursor->close(&status);

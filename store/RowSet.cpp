@@ -8,6 +8,8 @@ void RowSet::Reset(int columnCount) {
   columns_ = columnCount;
   bytes_.clear();
   cells_.clear();
+  blobIds_.clear();
+  blobTexts_.clear();
 }
 
 int RowSet::AppendRow() {
@@ -25,9 +27,14 @@ void RowSet::Set(int row, int column, std::string_view bytes) {
 
 void RowSet::SetNull(int row, int column) { At(row, column) = Cell{}; }
 
-std::string_view RowSet::CellBytes(const Cell& cell) const {
-  if (cell.length <= 0) return {};
-  return std::string_view(bytes_).substr(cell.offset, cell.length);
+void RowSet::SetBlob(int row, int column, std::uint64_t id) {
+  At(row, column) = {static_cast<std::uint32_t>(blobIds_.size()), kBlobUnread};
+  blobIds_.push_back(id);
+}
+
+void RowSet::SetBlobText(int row, int column, std::string text) {
+  At(row, column) = {static_cast<std::uint32_t>(blobTexts_.size()), kBlobRead};
+  blobTexts_.push_back(std::move(text));
 }
 
 void RowSet::RemoveRow(int row) {

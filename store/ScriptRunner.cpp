@@ -1,5 +1,7 @@
 #include "store/ScriptRunner.h"
 
+#include <istream>
+#include <optional>
 #include <sstream>
 
 #include "store/TextCompare.h"
@@ -89,17 +91,35 @@ std::vector<ScriptStatement> SplitSchemaScript(std::string_view utf8, const std:
   return statements;
 }
 
+namespace {
+
+// One line of a data script: a statement, or nothing for a comment or a blank line.
+std::optional<ScriptStatement> DataStatement(std::string_view raw, int number, const std::string& origin) {
+  if (IsComment(raw) || TrimRight(raw).empty()) return std::nullopt;
+  const std::string line = LineToCp1251(raw, origin, number);
+  std::string_view statement = TrimLeft(TrimRight(line));
+  if (statement.back() != ';') {
+    throw DatabaseError(Where(origin, number) + "a statement must be one line ending with \";\"");
+  }
+  statement.remove_suffix(1);
+  return ScriptStatement{std::string(statement), number};
+}
+
+void RunDataStatement(SqlExecutor& executor, const ScriptStatement& statement, const std::string& origin) {
+  try {
+    executor.SetSQL(statement.text);
+    executor.ExecQuery();
+  } catch (const DatabaseError& error) {
+    throw DatabaseError(Where(origin, statement.line) + error.what(), error.Codes());
+  }
+}
+
+}  // namespace
+
 std::vector<ScriptStatement> SplitDataScript(std::string_view utf8, const std::string& origin) {
   std::vector<ScriptStatement> statements;
   ForEachLine(utf8, [&](std::string_view raw, int number) {
-    if (IsComment(raw) || TrimRight(raw).empty()) return;
-    const std::string line = LineToCp1251(raw, origin, number);
-    std::string_view statement = TrimLeft(TrimRight(line));
-    if (statement.back() != ';') {
-      throw DatabaseError(Where(origin, number) + "a statement must be one line ending with \";\"");
-    }
-    statement.remove_suffix(1);
-    statements.push_back({std::string(statement), number});
+    if (auto statement = DataStatement(raw, number, origin)) statements.push_back(std::move(*statement));
   });
   return statements;
 }
@@ -123,14 +143,20 @@ void RunSchema(Database& database, const std::vector<ScriptStatement>& statement
 void RunData(Database& database, const std::vector<ScriptStatement>& statements,
              const std::string& origin) {
   SqlExecutor executor(database);
-  for (const ScriptStatement& statement : statements) {
-    try {
-      executor.SetSQL(statement.text);
-      executor.ExecQuery();
-    } catch (const DatabaseError& error) {
-      throw DatabaseError(Where(origin, statement.line) + error.what(), error.Codes());
-    }
+  for (const ScriptStatement& statement : statements) RunDataStatement(executor, statement, origin);
+  database.Commit();
+}
+
+void RunDataStream(Database& database, std::istream& utf8, const std::string& origin) {
+  SqlExecutor executor(database);
+  std::string raw;
+  for (int number = 1; std::getline(utf8, raw); ++number) {
+    std::string_view line = raw;
+    if (number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (auto statement = DataStatement(line, number, origin)) RunDataStatement(executor, *statement, origin);
   }
+  if (utf8.bad()) throw DatabaseError(Where(origin, 0) + "the script could not be read to its end");
   database.Commit();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Private to the store: splits SQL scripts into statements and runs them on a database.
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,5 +26,7 @@ void RunSchema(Database& database, const std::vector<ScriptStatement>& statement
 // Data statements run in the one transaction, committed at the end.
 void RunData(Database& database, const std::vector<ScriptStatement>& statements,
              const std::string& origin);
+// The same read line by line from a stream, so a script of any size needs the memory of one line.
+void RunDataStream(Database& database, std::istream& utf8, const std::string& origin);
 
 }  // namespace store

@@ -89,6 +89,19 @@ const Way kWays[] = {
      [](const testing_support::TempDir& dir, const std::vector<std::string>& lines) {
        return testing_support::MakeHandbookDatabase(dir, lines);
      }},
+    // As the maker reads its scripts: line by line from the file, here with a byte order mark and
+    // Windows line ends.
+    {"from a script file",
+     [](const testing_support::TempDir& dir, const std::vector<std::string>& lines) {
+       const fs::path script = dir.path() / "data.sql";
+       std::ofstream out(script, std::ios::binary);
+       out << "\xEF\xBB\xBF";
+       for (const std::string& line : lines) out << line << "\r\n";
+       out.close();
+       const fs::path file = dir.path() / "HANDBOOK.GDB";
+       CreateHandbookDatabase(file, DatabaseSourceFolder() / "schema.sql", {script});
+       return file;
+     }},
 };
 
 TEST(CreateDatabaseTest, BadDataNamesItsLineAndLeavesNoFile) {

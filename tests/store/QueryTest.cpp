@@ -116,8 +116,8 @@ TEST_F(QueryTest, BoundValuesServeOnePreparedLookUpForEveryKey) {
     }
   }
 
-  // A text with a double quote is compared as it is; a description longer than an inline text is
-  // fetched again blob by blob with the same values.
+  // A text with a double quote is compared as it is; a description longer than an inline text
+  // comes back whole.
   Execute(database_, "update EUPHEMIZMS set EUPHEMIZM = 'Anamnesis \"vitae\"' where EUPH_UID = 2");
   const std::string longText(40000, 'x');
   Execute(database_, "update EUPHEMIZMS set DESCRIPTION = '" + std::string(20000, 'x') + "' where EUPH_UID = 2");
@@ -200,6 +200,28 @@ TEST_F(QueryTest, ServerErrorsCarryTheServersMessageAndKeepEarlierChanges) {
 
   EXPECT_TRUE(database_.InTransaction());
   EXPECT_EQ(store_testing::FirstValue(database_, "select ETIOLOGY from EUPHEMIZMS where EUPH_UID = 2"), "new");
+}
+
+// Descriptions are read from the store only when asked for; they must still be what the listing
+// saw, whatever happened to the rows since, and an edit must start from them.
+TEST_F(QueryTest, DescriptionsReadWhenAskedForAreThoseOfTheListing) {
+  Execute(database_, "insert into EUPHEMIZMS (EUPH_UID, EUPHEMIZM, DESCRIPTION, SECTION_UID) values "
+                     "(3, \"Язва\", \"As listed.\", 5)");
+  database_.CommitRetaining();
+  Query query(database_);
+  query.SetSQL(text::Format(statements::SelectSectionTerms, {5}));
+  query.Open();
+  ASSERT_EQ(query.RecordCount(), 1);
+  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = \"Changed behind the list.\" where EUPH_UID = 3");
+  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), "As listed.");
+
+  query.Open();
+  database_.CommitRetaining();
+  query.Edit();
+  EXPECT_EQ(FindFieldValue(query.OriginalValues(), "DESCRIPTION")->value, "Changed behind the list.");
+  query.SetFieldText("DESCRIPTION", "Being edited.");
+  query.Cancel();
+  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), "Changed behind the list.");
 }
 
 TEST_F(QueryTest, SqlExecutorRunsSelectsWithManyRows) {

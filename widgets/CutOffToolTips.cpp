@@ -7,12 +7,14 @@
 
 namespace widgets {
 
-CutOffToolTips::CutOffToolTips(QAbstractItemView& view) : QObject(&view), view_(view) {
-  view_.viewport()->installEventFilter(this);
+CutOffToolTips::CutOffToolTips(QAbstractItemView& view) : QObject(&view), view_(view), viewport_(view.viewport()) {
+  viewport_->installEventFilter(this);
 }
 
+// The viewport is compared, never asked for: its view may be half destroyed when the last events
+// come through.
 bool CutOffToolTips::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != view_.viewport() || event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
+  if (event->type() != QEvent::ToolTip || watched != viewport_) return QObject::eventFilter(watched, event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QModelIndex index = view_.indexAt(help->pos());
   if (index.isValid() && IsCutOff(view_, index))

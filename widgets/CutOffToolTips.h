@@ -17,6 +17,7 @@ class CutOffToolTips : public QObject {
 
  private:
   QAbstractItemView& view_;
+  const QObject* viewport_;
 };
 
 // True when the text of the cell at `index` does not fit the part of the cell inside the view.

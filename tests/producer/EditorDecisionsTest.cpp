@@ -58,7 +58,9 @@ class EditorDecisionsTest : public ::testing::Test {
   }
   std::vector<std::string> Decisions() {
     std::vector<std::string> decisions;
-    for (const auto& term : producer::ReadChangeSets(database_, false).at(0).terms) decisions.push_back(term.decision);
+    // Kept in a local: a range over a member of a temporary outlives the temporary.
+    const auto sets = producer::ReadChangeSets(database_, false);
+    for (const auto& term : sets.at(0).terms) decisions.push_back(term.decision);
     database_.Commit();
     return decisions;
   }

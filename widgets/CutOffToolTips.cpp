@@ -8,7 +8,7 @@
 namespace widgets {
 
 CutOffToolTips::CutOffToolTips(QAbstractItemView& view) : QObject(&view), view_(view), viewport_(view.viewport()) {
-  viewport_->installEventFilter(this);
+  view.viewport()->installEventFilter(this);
 }
 
 // The viewport is compared, never asked for: its view may be half destroyed when the last events

@@ -73,8 +73,11 @@ class ScreenFittingBox : public QMessageBox {
 
 QMessageBox::StandardButton Run(std::string_view text, const std::string& caption, MessageButtons buttons,
                                 MessageIcon icon) {
-  ScreenFittingBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons),
-                  QApplication::activeWindow());
+  // A window that frees itself when closed (the splash at three seconds, a card) must not own the
+  // box: freeing it would free the box under the person's eyes, and the box lives on this stack.
+  QWidget* owner = QApplication::activeWindow();
+  if (owner && owner->testAttribute(Qt::WA_DeleteOnClose)) owner = nullptr;
+  ScreenFittingBox box(ToQt(icon), platform::ToQString(caption), platform::ToQString(text), ToQt(buttons), owner);
   if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
   // Above the cards and the splash, which stay on top: a box under them would block unseen.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);

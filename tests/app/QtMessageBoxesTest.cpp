@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -106,6 +107,29 @@ TEST(QtMessageBoxes, ATextTallerThanTheScreenIsCutWithTheButtonsKeptOnIt) {
                                            << "x" << frame.height();
     EXPECT_TRUE(available.contains(yes)) << "Yes at " << yes.y();
   }
+}
+
+// The database error comes up while the splash is the active window, and the splash frees itself
+// when it closes three seconds after start: the box must outlive it.
+TEST(QtMessageBoxes, ABoxOutlivesTheSelfFreeingWindowThatWasActiveWhenItCameUp) {
+  auto* splash = new QWidget(nullptr, Qt::SplashScreen);
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->show();
+  splash->activateWindow();
+  QApplication::setActiveWindow(splash);
+  QPointer<QWidget> watched(splash);
+  bool boxSurvived = false;
+  QTimer::singleShot(0, [&] {
+    splash->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    boxSurvived = box && box->isVisible();
+    if (box) box->button(QMessageBox::Ok)->click();
+  });
+  app::QtMessageBoxes boxes;
+  boxes.ShowMessage("database error");
+  EXPECT_TRUE(watched.isNull()) << "the splash freed itself";
+  EXPECT_TRUE(boxSurvived);
 }
 
 }  // namespace

@@ -27,12 +27,10 @@ UserTransfer::UserTransfer(QWidget& window, exchange::HttpClient& client)
   watch_.setInterval(100);
   QObject::connect(&watch_, &QTimer::timeout, [this] { Watch(); });
   watch_.start();
+  // Called inside the client's transfer: only noted here, shown by Watch from the event loop.
   client_.SetProgress([this](std::int64_t received, std::int64_t total) {
-    if (progress_) {
-      // Bytes of the server's length when it gives one; a busy bar when not.
-      progress_->setMaximum(total > 0 ? Clamped(total) : 0);
-      progress_->setValue(Clamped(received));
-    }
+    received_ = received;
+    total_ = total;
   });
 }
 
@@ -50,6 +48,11 @@ void UserTransfer::Watch() {
     return;
   }
   if (!requestRunning_.isValid()) requestRunning_.start();
+  if (progress_ && progress_->isVisible()) {
+    // Bytes of the server's length when it gives one; a busy bar when not.
+    progress_->setMaximum(total_ > 0 ? Clamped(total_) : 0);
+    progress_->setValue(Clamped(received_));
+  }
   if (requestRunning_.elapsed() < kShowAfterMs || (progress_ && progress_->isVisible())) return;
   QProgressDialog& progress = Progress();
   progress.setLabelText(QString());

@@ -42,6 +42,8 @@ class UserTransfer : public core::TransferFeedback {
   QElapsedTimer applying_;
   QElapsedTimer lastShownApplied_;
   bool appliedAtOnce_ = false;
+  std::int64_t received_ = 0;
+  std::int64_t total_ = -1;
   std::unique_ptr<QProgressDialog> progress_;
 };
 

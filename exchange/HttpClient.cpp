@@ -62,7 +62,9 @@ struct HttpClient::Impl {
   // while its loop could not return yet, so a later request may already use the handle.
   QEventLoop* loop = nullptr;
   bool* ended = nullptr;
-  bool inCurl = false;  // inside curl_multi_socket_action, where the handle must not be removed
+  // How deep inside curl_multi_socket_action: there the handle must not be removed, and a callback
+  // that lets events through must not drive libcurl again.
+  int curlDepth = 0;
   std::string url;
   std::string body;
   std::string statusLine;
@@ -178,10 +180,12 @@ void HttpClient::Impl::Watch(curl_socket_t socket, int what) {
 }
 
 void HttpClient::Impl::Drive(curl_socket_t socket, int events) {
+  // The socket's notifier fires again on the next pass of the loop once libcurl has returned.
+  if (curlDepth > 0) return;
   int running = 0;
-  inCurl = true;
+  ++curlDepth;
   curl_multi_socket_action(multi, socket, events, &running);
-  inCurl = false;
+  --curlDepth;
   int pending = 0;
   while (CURLMsg* message = curl_multi_info_read(multi, &pending)) {
     if (message->msg == CURLMSG_DONE && message->easy_handle == easy) {
@@ -272,7 +276,7 @@ std::string HttpClient::Impl::Perform(const std::string& target, const std::stri
 // must stay; there the request's loop just ends and its Perform takes it off.
 void HttpClient::Impl::Detach() {
   if (!loop) return;
-  if (inCurl) {
+  if (curlDepth > 0) {
     Finish();
     return;
   }

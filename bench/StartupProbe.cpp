@@ -6,6 +6,8 @@
 //     the peak resident memory;
 //   handbook_startup_probe reference <program folder>
 //     a minimal Qt Widgets program: attaches to the same database and shows one window.
+// With KORVAND_BENCH_STEPS set, the program's way also tells when it begins and ends making the
+// main window (on standard error).
 #include <QApplication>
 #include <QEvent>
 #include <QListWidget>

@@ -64,23 +64,30 @@ def startup_rows(bin_dir, handbook, terms, repetitions, env, base):
 
 
 def exchange_rows(bin_dir, repetitions, smoke, env):
-    command = [str(bin_dir / "handbook_exchange_bench"), "--benchmark_format=json",
-               "--benchmark_filter=ProgramApply|BareLoop|Unpack|Zlib"]
-    command += ["--benchmark_min_time=0"] if smoke else [
-        f"--benchmark_repetitions={repetitions}", "--benchmark_report_aggregates_only=true"]
-    results = json.loads(run(command, env))["benchmarks"]
+    # The unpacking is short and easily disturbed: three times the repetitions.
+    results = []
+    for cases, times in (("ProgramApply|BareLoop", repetitions), ("Unpack|Zlib", repetitions * 3)):
+        command = [str(bin_dir / "handbook_exchange_bench"), "--benchmark_format=json",
+                   f"--benchmark_filter={cases}"]
+        command += ["--benchmark_min_time=0"] if smoke else [
+            f"--benchmark_repetitions={times}", "--benchmark_report_aggregates_only=true"]
+        results += json.loads(run(command, env))["benchmarks"]
 
-    def median_ms(prefix):
+    def median_ms(prefix, clock="real_time"):
         for entry in results:
             if entry["name"].startswith(prefix) and entry.get("aggregate_name", "median") == "median":
                 scale = {"ms": 1, "us": 1e-3, "ns": 1e-6, "s": 1e3}[entry["time_unit"]]
-                return entry["real_time"] * scale
+                return entry[clock] * scale
         return None
 
+    # The apply ends in commits written through to the disk: its wall time is mostly the disk's and
+    # the machine's load, so the ratio is judged on the process's CPU time (every engine thread).
     return [
-        {"operation": "update of 10,000 terms applied (5,000 new, 5,000 known)", "ms": median_ms("BM_ProgramApply"),
-         "reference_ms": median_ms("BM_BareLoop"), "goal": "ratio<=1.5,ms<=2000",
-         "reference": "bare loop of prepared look-ups and writes"},
+        {"operation": "update of 10,000 terms applied (5,000 new, 5,000 known), CPU time",
+         "ms": median_ms("BM_ProgramApply", "cpu_time"), "reference_ms": median_ms("BM_BareLoop", "cpu_time"),
+         "goal": "ratio<=1.5", "reference": "bare loop of prepared look-ups and writes"},
+        {"operation": "update of 10,000 terms applied, wall time", "ms": median_ms("BM_ProgramApply"),
+         "reference_ms": median_ms("BM_BareLoop"), "goal": "ms<=2000", "reference": "the same bare loop"},
         {"operation": "gzip decode and MD5 check of a 20 MiB update body", "ms": median_ms("BM_ProgramUnpack"),
          "reference_ms": median_ms("BM_ZlibAndOpenSsl"), "goal": "speed>=0.9",
          "reference": "zlib inflate + OpenSSL MD5"},

@@ -26,6 +26,12 @@ void Execute(store::Query& query, std::string_view statement) {
 }  // namespace
 
 std::vector<store::TermRecord> ReadChangedTerms(store::Query& query) {
+  // Every article is sent: fetched with its row rather than one by one afterwards.
+  struct BlobsWithRows {
+    store::Query& query;
+    explicit BlobsWithRows(store::Query& q) : query(q) { query.SetBlobsWithRows(true); }
+    ~BlobsWithRows() { query.SetBlobsWithRows(false); }
+  } withRows(query);
   std::vector<store::TermRecord> terms;
   AppendRows(query, store::statements::SelectEditedTerms, terms);
   AppendRows(query, store::statements::SelectCreatedTerms, terms);

@@ -8,7 +8,7 @@ packages=(
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
   libcurl4-openssl-dev zlib1g-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
-  libbenchmark-dev wrk
+  libbenchmark-dev libssl-dev wrk
   clang libclang-rt-14-dev
   python3
   xvfb xauth fonts-dejavu-core openbox x11-utils xdotool

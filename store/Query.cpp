@@ -35,6 +35,7 @@ struct Query::Impl : DatabaseClient {
   int current = -1;
   bool eof = true;
   UpdateSql* updateObject = nullptr;
+  bool blobsWithRows = false;
   std::vector<DataSource*> sources;
   EditState state = EditState::Browse;
   std::vector<RowSet::Cell> original;  // the edited row as fetched
@@ -72,8 +73,18 @@ struct Query::Impl : DatabaseClient {
       });
       return;
     }
-    // Blobs as ids: their texts are read when asked for (Text), most never are.
-    FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, values);
+    if (blobsWithRows) {
+      try {
+        FetchRows(statement, statement.RowLayout(), Attachment(), transaction, names, rows, values);
+      } catch (const DatabaseError& error) {
+        // A text blob longer than an inline text: fetch again with the blobs as ids.
+        if (!error.HasCode(isc_string_truncation) && !error.HasCode(isc_blob_truncation)) throw;
+        FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, values);
+      }
+    } else {
+      // Blobs as ids: their texts are read when asked for (Text), most never are.
+      FetchRows(statement, statement.BlobRowLayout(), Attachment(), transaction, names, rows, values);
+    }
     open = true;
     current = rows.RowCount() > 0 ? 0 : -1;
     eof = current < 0;
@@ -145,6 +156,8 @@ void Query::SetSQL(std::string sql) {
 }
 
 const std::string& Query::SQL() const { return impl_->sql; }
+
+void Query::SetBlobsWithRows(bool withRows) { impl_->blobsWithRows = withRows; }
 
 void Query::Open() { Open({}); }
 

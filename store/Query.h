@@ -33,6 +33,11 @@ class Query {
   void SetSQL(std::string sql);
   const std::string& SQL() const;
 
+  // Whether opening reads every text blob's text along with its row (up to 32,765 bytes; longer
+  // ones are still read when asked for), for a caller that reads them all, like the change
+  // document; otherwise, the default, a text is read when first asked for. Takes effect on Open.
+  void SetBlobsWithRows(bool withRows);
+
   void Open();
   // The same with the statement's "?" parameters bound to `values` in order: one prepared
   // statement serves a look-up by many keys.

@@ -83,19 +83,24 @@ TEST_F(QueryTest, RecordTypesReadTheCurrentRow) {
 TEST_F(QueryTest, LongDescriptionsAndEveryRowComeBackWhole) {
   std::string longText;
   for (int i = 0; longText.size() < 30000; ++i) longText += ansi("Строка описания ") + std::to_string(i) + ". ";
-  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = \"" + longText + "\" where EUPH_UID = 2");
-  Query query(database_);
-  query.SetSQL(std::string(statements::SelectFirstSectionTerms));
-  query.Open();
-  ASSERT_EQ(query.RecordCount(), 1);
-  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText);
+  // Read when asked for, and read with the rows (inline up to 32,765 bytes, beyond by blob id).
+  for (const bool withRows : {false, true}) {
+    SCOPED_TRACE(withRows ? "blobs with the rows" : "blobs when asked for");
+    Execute(database_, "update EUPHEMIZMS set DESCRIPTION = \"" + longText + "\" where EUPH_UID = 2");
+    Query query(database_);
+    query.SetBlobsWithRows(withRows);
+    query.SetSQL(std::string(statements::SelectFirstSectionTerms));
+    query.Open();
+    ASSERT_EQ(query.RecordCount(), 1);
+    EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText);
 
-  // Longer than any text a statement can carry: made by the server, read blob by blob.
-  Execute(database_, "update EUPHEMIZMS set DESCRIPTION = DESCRIPTION || DESCRIPTION where EUPH_UID = 2");
-  query.Open();
-  ASSERT_EQ(query.RecordCount(), 1);
-  EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText + longText);
-  EXPECT_EQ(query.FieldByName("EUPHEMIZM").AsString(), ansi("Анамнез"));
+    // Longer than any text a statement can carry: made by the server.
+    Execute(database_, "update EUPHEMIZMS set DESCRIPTION = DESCRIPTION || DESCRIPTION where EUPH_UID = 2");
+    query.Open();
+    ASSERT_EQ(query.RecordCount(), 1);
+    EXPECT_EQ(query.FieldByName("DESCRIPTION").AsString(), longText + longText);
+    EXPECT_EQ(query.FieldByName("EUPHEMIZM").AsString(), ansi("Анамнез"));
+  }
 }
 
 TEST_F(QueryTest, BoundValuesServeOnePreparedLookUpForEveryKey) {

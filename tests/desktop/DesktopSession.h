@@ -9,7 +9,8 @@ namespace desktop_testing {
 
 class DesktopSession {
  public:
-  // Starts both and waits until the window manager has taken the screen; throws on failure.
+  // Starts both and waits until the window manager has taken the screen; tries a few times and
+  // throws when no attempt came up.
   DesktopSession();
   ~DesktopSession();
   DesktopSession(const DesktopSession&) = delete;
@@ -18,6 +19,9 @@ class DesktopSession {
   const std::string& Display() const { return display_; }
 
  private:
+  std::string Start();  // empty when both came up, else what failed
+  void Stop();
+
   std::string display_;
   pid_t server_ = -1;
   pid_t windowManager_ = -1;

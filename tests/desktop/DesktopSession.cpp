@@ -91,10 +91,12 @@ DesktopSession::DesktopSession() {
 DesktopSession::~DesktopSession() { Stop(); }
 
 std::string DesktopSession::Start() {
-  // Xvfb picks a free display number itself and writes it to descriptor 3.
+  // Xvfb picks a free display number itself and writes it to descriptor 3. -noreset: by default
+  // the server resets when its last client leaves, and a client connecting meanwhile is refused
+  // (openbox did so after the readiness probe about one start in five).
   int fds[2];
   if (pipe(fds) != 0) return "no pipe";
-  const char* const server[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
+  const char* const server[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset", nullptr};
   server_ = Spawn(server, fds[1]);
   close(fds[1]);
   const std::string number = ReadDisplayNumber(fds[0], 10s);

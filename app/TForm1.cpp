@@ -67,6 +67,8 @@ TForm1::TForm1(core::Handbook& handbook, QWidget* splash)
 
   BuildActions();
   BuildLayout();
+  // The window opens with the keys in the list, so arrows and Enter work without a click.
+  DBGridEh1->setFocus(Qt::OtherFocusReason);
   cards_ = std::make_unique<cards::ArticleDesk>(handbook_, [this] { Action2Execute(); });
   OpenCardHook = [this] { cards_->OpenCard(); };
   exchange_ = std::make_unique<core::ProducerExchange>(handbook_, [this](const std::vector<std::string>& titles) {

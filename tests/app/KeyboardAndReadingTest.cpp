@@ -74,6 +74,18 @@ TEST_F(KeyboardAndReadingTest, EnterOnARowOpensItsCardAsADoubleClickDoes) {
   EXPECT_EQ(CardKey(), 1);
 }
 
+TEST_F(KeyboardAndReadingTest, TheWindowOpensWithTheKeysInTheTermList) {
+  // As the program starts: the search bar collapsed.
+  app::TForm1& form = Start({SectionLine(0, "Общие термины"), Term(1, "Агония", 0, ""), Term(2, "Аорта", 0, "")});
+  form.activateWindow();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), DBGridEh1());
+
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(QApplication::focusWidget(), &down);
+  EXPECT_EQ(DBGridEh1()->currentIndex().row(), 1);
+}
+
 TEST_F(KeyboardAndReadingTest, EnterOnAnEmptyListOpensNothing) {
   StartSearching({SectionLine(0, "Общие термины")});
   Press(*DBGridEh1(), Qt::Key_Return);

@@ -12,7 +12,9 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -20,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/LargeHandbook.h"
 #include "exchange/HttpClient.h"
 #include "exchange/UpdateApplication.h"
 #include "exchange/UpdateBody.h"
@@ -45,15 +48,14 @@
 namespace {
 
 constexpr int kSections = 10;
-constexpr int kUpdateTerms = 10000;  // keys 1..10000; the odd ones are in the handbook already
-constexpr int kListedSection = 3;
+constexpr int kUpdateTerms = 10000;  // half of them known to the handbook, half new
 
 std::string SectionName(int section) { return text::Utf8ToCp1251("Раздел ") + std::to_string(section); }
 
 // A headword, origin and article of about the size the producer sends; `edition` tells the
 // stored text from the received one.
-exchange::ProducerTerm Term(int key, const std::string& edition) {
-  return {std::to_string(key), std::to_string(key % kSections),
+exchange::ProducerTerm Term(int key, int section, const std::string& edition) {
+  return {std::to_string(key), std::to_string(section),
           text::Utf8ToCp1251("Гастрит ") + std::to_string(key) + edition,
           text::Utf8ToCp1251("греч. gaster – желудок + -itis – воспаление"),
           text::Utf8ToCp1251("Воспаление слизистой оболочки желудка, острое или хроническое; проявляется болью в "
@@ -61,72 +63,9 @@ exchange::ProducerTerm Term(int key, const std::string& edition) {
               edition};
 }
 
-// The update as the producer's server sends it: every category (all known, names unchanged),
-// then the 10,000 terms.
-const exchange_test::UpdateDocumentBuilder& Update() {
-  static const exchange_test::UpdateDocumentBuilder update = [] {
-    exchange_test::UpdateDocumentBuilder builder;
-    for (int section = 0; section < kSections; ++section)
-      builder.categories.push_back({std::to_string(section), SectionName(section)});
-    for (int key = 1; key <= kUpdateTerms; ++key) builder.terms.push_back(Term(key, "(new)"));
-    return builder;
-  }();
-  return update;
-}
-
 // Figures are taken only of work that did what it should.
 void Require(bool condition, const char* what) {
   if (!condition) throw std::runtime_error(what);
-}
-
-// A handbook from db/schema.sql with the categories and the 5,000 odd-keyed terms, made once a
-// run; every timed apply starts from a fresh copy of it.
-class PreparedHandbook {
- public:
-  PreparedHandbook() {
-    folder_ = std::filesystem::temp_directory_path() / ("korvand-exchange-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder_);
-    store::CreateHandbookDatabase(master(), std::filesystem::path(HANDBOOK_SOURCE_DIR) / "db/schema.sql");
-    store::Database database;
-    database.Open(master().string());
-    store::SqlExecutor section(database);
-    section.SetSQL("insert into SECTIONS (SECTION_UID, SECTION_NAME) values (?, ?)");
-    for (int i = 0; i < kSections; ++i) section.ExecQuery({std::to_string(i), SectionName(i)});
-    store::SqlExecutor term(database);
-    term.SetSQL(
-        "insert into EUPHEMIZMS (EUPH_UID, SECTION_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION) values (?, ?, ?, ?, ?)");
-    for (int key = 1; key <= kUpdateTerms; key += 2) {
-      const exchange::ProducerTerm stored = Term(key, "(old)");
-      term.ExecQuery({stored.uid, stored.sectionUid, stored.title, stored.etiology, stored.description});
-    }
-    database.Commit();
-    database.Close();
-  }
-  ~PreparedHandbook() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-
-  // A copy of the prepared handbook, replacing the last one.
-  std::string FreshCopy() const {
-    const std::filesystem::path copy = folder_ / "HANDBOOK.GDB";
-    std::filesystem::copy_file(master(), copy, std::filesystem::copy_options::overwrite_existing);
-    // Written through to the disk here, so the first commit of the timed apply does not flush it.
-    const int descriptor = ::open(copy.c_str(), O_RDWR);
-    Require(descriptor >= 0 && ::fsync(descriptor) == 0, "the copy of the handbook did not reach the disk");
-    ::close(descriptor);
-    return copy.string();
-  }
-
- private:
-  std::filesystem::path master() const { return folder_ / "PREPARED.GDB"; }
-
-  std::filesystem::path folder_;
-};
-
-const PreparedHandbook& Prepared() {
-  static const PreparedHandbook handbook;
-  return handbook;
 }
 
 int CountOf(store::Database& database, const std::string& sql) {
@@ -136,11 +75,112 @@ int CountOf(store::Database& database, const std::string& sql) {
   return std::stoi(std::string(count.Text(0, 0)));
 }
 
-// After an apply: every term there, the known ones changed.
+// The handbook an update is applied to, and the update that matches it: every category (all
+// known, names unchanged), then 5,000 terms the handbook has and 5,000 it has not.
+// By default a small handbook of 10 categories and the 5,000 odd keys of 1..10,000, made for the
+// run. KORVAND_BENCH_HANDBOOK names a large handbook of bench/LargeHandbook.h instead (keys
+// 1..terms): the known terms are spread evenly over it, the new ones follow its last key, and the
+// list open during the apply is section 0, as after the program's start.
+class PreparedHandbook {
+ public:
+  PreparedHandbook() {
+    folder_ = std::filesystem::temp_directory_path() / ("korvand-exchange-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder_);
+    if (const char* large = std::getenv("KORVAND_BENCH_HANDBOOK")) {
+      master_ = large;
+      TakeLargeHandbook();
+    } else {
+      master_ = folder_ / "PREPARED.GDB";
+      MakeSmallHandbook();
+    }
+  }
+  ~PreparedHandbook() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  // A copy of the prepared handbook, replacing the last one.
+  std::string FreshCopy() const {
+    const std::filesystem::path copy = folder_ / "HANDBOOK.GDB";
+    std::filesystem::copy_file(master_, copy, std::filesystem::copy_options::overwrite_existing);
+    // Written through to the disk here, so the first commit of the timed apply does not flush it.
+    const int descriptor = ::open(copy.c_str(), O_RDWR);
+    Require(descriptor >= 0 && ::fsync(descriptor) == 0, "the copy of the handbook did not reach the disk");
+    ::close(descriptor);
+    return copy.string();
+  }
+
+  const exchange_test::UpdateDocumentBuilder& Update() const { return update_; }
+  int ListedSection() const { return listedSection_; }
+  int TermsAfterApply() const { return termsBefore_ + newTerms_; }
+
+ private:
+  void MakeSmallHandbook() {
+    listedSection_ = 3;
+    termsBefore_ = kUpdateTerms / 2;
+    store::CreateHandbookDatabase(master_, std::filesystem::path(HANDBOOK_SOURCE_DIR) / "db/schema.sql");
+    store::Database database;
+    database.Open(master_.string());
+    store::SqlExecutor section(database);
+    section.SetSQL("insert into SECTIONS (SECTION_UID, SECTION_NAME) values (?, ?)");
+    for (int i = 0; i < kSections; ++i) {
+      section.ExecQuery({std::to_string(i), SectionName(i)});
+      update_.categories.push_back({std::to_string(i), SectionName(i)});
+    }
+    store::SqlExecutor term(database);
+    term.SetSQL(
+        "insert into EUPHEMIZMS (EUPH_UID, SECTION_UID, EUPHEMIZM, ETIOLOGY, DESCRIPTION) values (?, ?, ?, ?, ?)");
+    for (int key = 1; key <= kUpdateTerms; ++key) {
+      if (key % 2 == 1) {
+        const exchange::ProducerTerm stored = Term(key, key % kSections, "(old)");
+        term.ExecQuery({stored.uid, stored.sectionUid, stored.title, stored.etiology, stored.description});
+      }
+      update_.terms.push_back(Term(key, key % kSections, "(new)"));
+    }
+    database.Commit();
+    database.Close();
+  }
+
+  void TakeLargeHandbook() {
+    listedSection_ = 0;
+    store::Database database;
+    database.Open(master_.string());
+    termsBefore_ = CountOf(database, "select count(*) from EUPHEMIZMS");
+    store::Query sections(database);
+    sections.SetSQL("select SECTION_UID, SECTION_NAME from SECTIONS order by SECTION_UID");
+    sections.Open();
+    for (int row = 0; row < sections.RecordCount(); ++row)
+      update_.categories.push_back({std::string(sections.Text(row, 0)), std::string(sections.Text(row, 1))});
+    database.Close();
+    // A handbook smaller than half the update (the smoke run's) gets every term sent again.
+    const int known = std::min(kUpdateTerms / 2, termsBefore_);
+    newTerms_ = kUpdateTerms - known;
+    for (int i = 0; i < known; ++i) {
+      const int key = 1 + static_cast<int>(static_cast<long long>(i) * termsBefore_ / known);
+      update_.terms.push_back(Term(key, bench::SectionOfTerm(key), "(new)"));
+    }
+    for (int key = termsBefore_ + 1; key <= termsBefore_ + newTerms_; ++key)
+      update_.terms.push_back(Term(key, bench::SectionOfTerm(key), "(new)"));
+  }
+
+  std::filesystem::path folder_, master_;
+  exchange_test::UpdateDocumentBuilder update_;
+  int listedSection_ = 0;
+  int termsBefore_ = 0;
+  int newTerms_ = kUpdateTerms / 2;
+};
+
+const PreparedHandbook& Prepared() {
+  static const PreparedHandbook handbook;
+  return handbook;
+}
+
+// After an apply: every new term there, every sent one (known or new) as sent.
 void RequireApplied(const std::string& file) {
   store::Database database;
   database.Open(file);
-  Require(CountOf(database, "select count(*) from EUPHEMIZMS") == kUpdateTerms, "not every term was inserted");
+  Require(CountOf(database, "select count(*) from EUPHEMIZMS") == Prepared().TermsAfterApply(),
+          "not every term was inserted");
   Require(CountOf(database, "select count(*) from EUPHEMIZMS where EUPHEMIZM like '%(new)'") == kUpdateTerms,
           "not every term was updated");
   database.Close();
@@ -160,7 +200,7 @@ std::string TimeOnFreshCopies(benchmark::State& state, Apply apply) {
       store::Query lookups(database);
       store::Query termList(database);
       state.ResumeTiming();
-      apply(exchange::UpdateTarget{database, lookups, termList, kListedSection});
+      apply(exchange::UpdateTarget{database, lookups, termList, Prepared().ListedSection()});
       state.PauseTiming();
       database.Close();
     }
@@ -171,7 +211,7 @@ std::string TimeOnFreshCopies(benchmark::State& state, Apply apply) {
 
 // The program's whole way: download through the run's HTTP client, unpack, check, read, apply.
 void BM_ProgramUpdateOf10000Terms(benchmark::State& state) {
-  const std::string body = testing_support::Gzip(Update().Signed());
+  const std::string body = testing_support::Gzip(Prepared().Update().Signed());
   testsupport::LoopbackServer server(
       [&](const httplib::Request&, httplib::Response& response) { response.set_content(body, "application/octet-stream"); });
   Prepared();
@@ -190,7 +230,7 @@ BENCHMARK(BM_ProgramUpdateOf10000Terms)->Unit(benchmark::kMillisecond)->MeasureP
 // The program's apply alone, of the document as read.
 void BM_ProgramApplyOf10000Terms(benchmark::State& state) {
   Prepared();
-  const exchange::UpdateDocument document = exchange::ReadUpdateDocument(Update().Signed());
+  const exchange::UpdateDocument document = exchange::ReadUpdateDocument(Prepared().Update().Signed());
   RequireApplied(TimeOnFreshCopies(state, [&](const exchange::UpdateTarget& target) {
     exchange::ApplyUpdateDocument(target, document, "help@example.org");
   }));
@@ -293,7 +333,7 @@ void BareApply(Firebird::IAttachment* attachment, const exchange::UpdateDocument
   transaction = attachment->startTransaction(&status, 0, nullptr);
   {
     BareStatement list(attachment, transaction,
-                       text::Format(store::statements::SelectSectionTerms, {kListedSection}), 0);
+                       text::Format(store::statements::SelectSectionTerms, {Prepared().ListedSection()}), 0);
     benchmark::DoNotOptimize(list.Run(transaction));
   }
   transaction->commit(&status);
@@ -301,7 +341,7 @@ void BareApply(Firebird::IAttachment* attachment, const exchange::UpdateDocument
 
 void BM_BareLoopOf10000Terms(benchmark::State& state) {
   Prepared();
-  const exchange::UpdateDocument document = exchange::ReadUpdateDocument(Update().Signed());
+  const exchange::UpdateDocument document = exchange::ReadUpdateDocument(Prepared().Update().Signed());
   std::string file;
   for (auto _ : state) {
     state.PauseTiming();
@@ -327,7 +367,7 @@ const std::string& LargeDocument() {
   static const std::string document = [] {
     exchange_test::UpdateDocumentBuilder builder;
     for (int key = 1; builder.terms.size() * 300 < (std::size_t{20} << 20); ++key)
-      builder.terms.push_back(Term(key, "(large)"));
+      builder.terms.push_back(Term(key, key % kSections, "(large)"));
     std::string lines = builder.Lines();
     lines.resize(std::size_t{20} << 20);
     return exchange_test::SignedText(lines);

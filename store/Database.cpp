@@ -11,6 +11,7 @@ namespace store {
 struct Database::Impl {
   std::string name;
   int serverPort = 0;
+  int pageCache = 0;
   Firebird::IAttachment* attachment = nullptr;
   Firebird::ITransaction* transaction = nullptr;
   std::vector<DatabaseClient*> clients;
@@ -91,9 +92,11 @@ const std::string& Database::DatabaseName() const { return impl_->name; }
 
 void Database::SetServerPort(int port) { impl_->serverPort = port; }
 
+void Database::SetPageCache(int pages) { impl_->pageCache = pages; }
+
 void Database::Open() {
   if (impl_->attachment) return;
-  const std::vector<unsigned char> parameters = fb::AttachParameters(impl_->name, impl_->serverPort);
+  const std::vector<unsigned char> parameters = fb::AttachParameters(impl_->name, impl_->serverPort, impl_->pageCache);
   impl_->attachment = fb::WithProvider([&](Firebird::IProvider* provider, fb::Status& status) {
     return provider->attachDatabase(&status, impl_->name.c_str(), static_cast<unsigned>(parameters.size()),
                                     parameters.data());

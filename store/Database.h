@@ -28,6 +28,9 @@ class Database {
 
   // Port of the server reached through a prefixed name; 0 leaves the client library's default.
   void SetServerPort(int port);
+  // The embedded engine's page cache in pages, for an attach that is the process's first to the
+  // file; 0 (the default) leaves the engine's 2,048.
+  void SetPageCache(int pages);
 
   // Connects with the current name (no-op when already connected); throws DatabaseError.
   void Open();

@@ -124,11 +124,14 @@ DatabaseError ErrorFrom(const Firebird::FbException& error, const std::string& p
   return DatabaseError(prefix + MessageOf(status), CodesOf(status), CodesOf(status, isc_arg_unix));
 }
 
-std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort) {
+std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort, int pageCache) {
   ParameterBlock block(Firebird::IXpbBuilder::DPB);
   AddFixedParameters(block);
   if (IsPlainPath(name)) {
-    block.Text(isc_dpb_config, "Providers=Engine12");
+    // The embedded engine ignores isc_dpb_num_buffers; the database's configuration entry works.
+    std::string configuration = "Providers=Engine12";
+    if (pageCache != 0) configuration += "\nDefaultDbCachePages=" + std::to_string(pageCache);
+    block.Text(isc_dpb_config, configuration);
   } else if (serverPort != 0) {
     block.Text(isc_dpb_config, "RemoteServicePort=" + std::to_string(serverPort));
   }

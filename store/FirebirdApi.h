@@ -52,9 +52,10 @@ auto WithProvider(Call&& call) {
   }
 }
 
-// The fixed connection parameters. A plain path is attached by the embedded engine only; a
-// server-prefixed name goes to `serverPort` when that is not 0.
-std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort);
+// The fixed connection parameters. A plain path is attached by the embedded engine only, with a
+// page cache of `pageCache` pages when not 0 (it takes effect when the process attaches to that
+// file first); a server-prefixed name goes to `serverPort` when that is not 0.
+std::vector<unsigned char> AttachParameters(const std::string& name, int serverPort, int pageCache = 0);
 // Creating writes without waiting for the disk: making the schema then takes milliseconds, not a
 // second. Attaching with ForcedWritesParameters() switches synchronous writes back on for good.
 // Both keep a plain path to the embedded engine, as attaching does; a server name goes to the server.

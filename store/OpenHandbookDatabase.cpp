@@ -35,6 +35,7 @@ void OpenHandbookDatabase(Database& database, const std::string& folder) {
   if (database.IsOpen()) database.Close();
   const std::string path = folder + kHandbookFileName;
   database.SetDatabaseName(path);
+  database.SetPageCache(kHandbookPageCache);
   try {
     database.Open();
   } catch (const DatabaseError& first) {

@@ -94,6 +94,21 @@ TEST_F(OpenHandbookDatabaseTest, ThePlainPathIsOpenedByTheEmbeddedEngine) {
   EXPECT_TRUE(database.IsOpen());
 }
 
+// The engine silently ignores some ways of sizing its cache (isc_dpb_num_buffers): the program's
+// attach must end with the cache it asked for, and a plain attach (the maker's, the tools') keeps
+// the engine's small default.
+TEST_F(OpenHandbookDatabaseTest, TheProgramsAttachGetsItsLargePageCache) {
+  const std::string buffers = "select mon$page_buffers from mon$database";
+  {
+    Database database;
+    OpenHandbookDatabase(database, programFolder_);
+    EXPECT_EQ(FirstValue(database, buffers), std::to_string(kHandbookPageCache));
+  }
+  Database plain;
+  plain.Open(file_.string());
+  EXPECT_LT(std::stoi(FirstValue(plain, buffers)), kHandbookPageCache);
+}
+
 TEST_F(OpenHandbookDatabaseTest, FallsBackToTheLocalServerWhileItHoldsTheFile) {
   testing_support::FirebirdServer server;
   Database holder;  // the server now has the file open, so the embedded engine cannot

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/ArrowWhileAsking.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/QtText.h"
 
@@ -81,6 +82,7 @@ QMessageBox::StandardButton Run(std::string_view text, const std::string& captio
   if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
   // Above the cards and the splash, which stay on top: a box under them would block unseen.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  const ArrowWhileAsking arrow;
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

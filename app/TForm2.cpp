@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/ArrowWhileAsking.h"
 #include "platform/QtText.h"
 
 namespace app {
@@ -29,6 +30,9 @@ void TForm2::AddTitles(const std::vector<std::string>& titles) {
 
 void TForm2::ClearTitles() { ListBox1->clear(); }
 
-void TForm2::ShowModal() { exec(); }
+void TForm2::ShowModal() {
+  const ArrowWhileAsking arrow;
+  exec();
+}
 
 }  // namespace app

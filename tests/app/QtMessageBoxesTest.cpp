@@ -2,6 +2,7 @@
 #include "app/QtMessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QCursor>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/TForm2.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/QtText.h"
 #include "tests/support/Ansi.h"
@@ -130,6 +132,31 @@ TEST(QtMessageBoxes, ABoxOutlivesTheSelfFreeingWindowThatWasActiveWhenItCameUp) 
   boxes.ShowMessage("database error");
   EXPECT_TRUE(watched.isNull()) << "the splash freed itself";
   EXPECT_TRUE(boxSurvived);
+}
+
+// A transfer the person started shows the busy cursor over the program; its questions and the
+// report of what came in wait for the person, so they show the arrow, and the busy cursor returns.
+TEST(QtMessageBoxes, QuestionsAndTheReportShowTheArrowDuringABusyTransfer) {
+  app::QtMessageBoxes boxes;
+  app::TForm2 report;
+  const std::pair<const char*, std::function<void()>> windows[] = {
+      {"box", [&] { boxes.Ask("Скачать?", "", MessageButtons::YesNo, MessageIcon::None); }},
+      {"report", [&] { report.ShowModal(); }},
+  };
+  for (const auto& [name, show] : windows) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape whileAsking = Qt::WaitCursor;
+    QTimer::singleShot(0, [&] {
+      whileAsking = QApplication::overrideCursor()->shape();
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    show();
+    EXPECT_EQ(whileAsking, Qt::ArrowCursor) << name;
+    ASSERT_NE(QApplication::overrideCursor(), nullptr) << name;
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor) << name;
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << name;
+  }
 }
 
 }  // namespace

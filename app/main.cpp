@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
   app::TerminationWatch termination;
 
   auto* splash = new app::TForm14;
+  // The splash frees itself when it closes on the first tick; a program ended before that tick
+  // (a signal, "Выход" within three seconds) frees it below.
+  const QPointer<QWidget> splashLeft(splash);
   splash->show();
   splash->repaint();
   QCoreApplication::processEvents();
@@ -112,6 +116,7 @@ int main(int argc, char** argv) {
       exitCode = application.exec();
     }
   }
+  delete splashLeft.data();
   handbook.CloseDatabase();
   openHandbook = nullptr;
   text::FinalizeTextUtilities();

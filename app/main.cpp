@@ -25,6 +25,7 @@
 #include "platform/Folders.h"
 #include "platform/HandbookFiles.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TerminationSignals.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
 
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
     std::fputs("Korvand needs a display: set DISPLAY (or run it under xvfb-run).\n", stderr);
     return 1;
   }
+  // Until the first attach has put the program's handlers back (core::Handbook::OpenDatabase):
+  // blocked here, before anything starts a thread, so that no thread takes a signal meanwhile.
+  platform::BlockTerminationSignals();
   const platform::HandbookFiles files = platform::SettleHandbookFiles(platform::ProgramFolder(), text::UserDataFolder());
   core::Handbook handbook(files.databaseFolder.string(), files.pageFolder.string());
 

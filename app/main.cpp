@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,7 @@
 #include "platform/Folders.h"
 #include "platform/HandbookFiles.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TerminationSignals.h"
 #include "text/MessageSink.h"
 #include "text/TextUtilities.h"
 
@@ -69,6 +71,9 @@ int main(int argc, char** argv) {
     std::fputs("Korvand needs a display: set DISPLAY (or run it under xvfb-run).\n", stderr);
     return 1;
   }
+  // Until the first attach has put the program's handlers back (core::Handbook::OpenDatabase):
+  // blocked here, before anything starts a thread, so that no thread takes a signal meanwhile.
+  platform::BlockTerminationSignals();
   const platform::HandbookFiles files = platform::SettleHandbookFiles(platform::ProgramFolder(), text::UserDataFolder());
   core::Handbook handbook(files.databaseFolder.string(), files.pageFolder.string());
 
@@ -86,6 +91,9 @@ int main(int argc, char** argv) {
   app::TerminationWatch termination;
 
   auto* splash = new app::TForm14;
+  // The splash frees itself when it closes on the first tick; a program ended before that tick
+  // (a signal, "Выход" within three seconds) frees it below.
+  const QPointer<QWidget> splashLeft(splash);
   splash->show();
   splash->repaint();
   QCoreApplication::processEvents();
@@ -112,6 +120,7 @@ int main(int argc, char** argv) {
       exitCode = application.exec();
     }
   }
+  delete splashLeft.data();
   handbook.CloseDatabase();
   openHandbook = nullptr;
   text::FinalizeTextUtilities();

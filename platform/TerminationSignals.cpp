@@ -39,6 +39,13 @@ void SetHandlers(void (*handler)(int)) {
   for (const int signal : kSignals) sigaction(signal, &action, nullptr);
 }
 
+sigset_t TerminationSignalSet() {
+  sigset_t termination;
+  sigemptyset(&termination);
+  for (const int signal : kSignals) sigaddset(&termination, signal);
+  return termination;
+}
+
 void Drain() {
   char bytes[16];
   while (::read(wakeUp[1], bytes, sizeof bytes) > 0) {
@@ -63,17 +70,20 @@ void CatchTerminationSignals(std::function<void()> onSignal) {
   SetHandlers(NoteSignal);
 }
 
+void BlockTerminationSignals() {
+  const sigset_t termination = TerminationSignalSet();
+  pthread_sigmask(SIG_BLOCK, &termination, nullptr);
+}
+
 TerminationSignalsHeld::TerminationSignalsHeld() {
-  sigset_t held;
-  sigemptyset(&held);
-  for (const int signal : kSignals) sigaddset(&held, signal);
   // Threads started meanwhile keep them blocked, so later they reach the main thread only.
-  pthread_sigmask(SIG_BLOCK, &held, &previous_);
+  BlockTerminationSignals();
 }
 
 TerminationSignalsHeld::~TerminationSignalsHeld() {
   if (catcher) SetHandlers(NoteSignal);
-  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  const sigset_t termination = TerminationSignalSet();
+  pthread_sigmask(SIG_UNBLOCK, &termination, nullptr);
 }
 
 void ReleaseTerminationSignals() {

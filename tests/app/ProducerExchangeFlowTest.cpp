@@ -209,7 +209,7 @@ TEST_F(ProducerExchangeFlowTest, ASendDuringTheScheduledCountRequestEndsThatRequ
   countReply_ = "1|10";
   boxes_.WillAnswer(MessageAnswer::Yes);
   bool usableMeanwhile = false;
-  QTimer::singleShot(300, [&] {
+  QTimer::singleShot(300, &form, [&] {
     usableMeanwhile = form.isEnabled() && QApplication::overrideCursor() == nullptr;
     Action4()->trigger();
   });
@@ -227,7 +227,7 @@ TEST_F(ProducerExchangeFlowTest, ClosingTheWindowEndsTheScheduledCountRequest) {
   app::TForm1& form = StartOnHandbook();
   slowCount_ = true;
   countReply_ = "1|10";
-  QTimer::singleShot(300, [&] { form.close(); });
+  QTimer::singleShot(300, &form, [&] { form.close(); });
   QElapsedTimer waited;
   waited.start();
 
@@ -313,11 +313,13 @@ TEST_F(ProducerExchangeFlowTest, ASendTheReaderStartedKeepsTheWindowBusyUntilItE
 }
 
 TEST_F(ProducerExchangeFlowTest, ASlowSendShowsItsProgressAndCancelEndsItLikeAFailure) {
-  Start({SectionLine(0, "Общие термины"), testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
+  app::TForm1& form =
+      Start({SectionLine(0, "Общие термины"), testing_support::TermLine(3, "Вирус", "", "y", 0, "*")});
   slowUpload_ = true;
   boxes_.WillAnswer(MessageAnswer::Yes);
   bool progressShown = false;
-  QTimer::singleShot(1500, [&] {
+  // Bound to the window, which the test frees: a send that ended early leaves no timer to a later test.
+  QTimer::singleShot(1500, &form, [&] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
       auto* progress = qobject_cast<QProgressDialog*>(window);
       if (!progress || !progress->isVisible()) continue;
